@@ -1,0 +1,49 @@
+#include "win_test_support.h"
+
+namespace vex::test {
+
+void PumpPending() {
+  MSG msg;
+  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+  }
+}
+
+bool PumpUntil(const std::function<bool()>& done, std::chrono::milliseconds timeout) {
+  const auto deadline = std::chrono::steady_clock::now() + timeout;
+  for (;;) {
+    PumpPending();
+    if (done()) return true;
+    const auto now = std::chrono::steady_clock::now();
+    if (now >= deadline) return false;
+    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - now).count();
+    // Wake on the next message or after a short slice, whichever comes first,
+    // so conditions that change outside the message queue are seen too.
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(left < 20 ? left : 20), QS_ALLINPUT);
+  }
+}
+
+std::string OutputDir() {
+  char path[MAX_PATH];
+  const DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);
+  std::string dir(path, n);
+  dir.erase(dir.find_last_of('\\') + 1);
+  dir += "test-output\\";
+  CreateDirectoryA(dir.c_str(), nullptr);
+  return dir;
+}
+
+std::string SaveWindowPng(HWND window, const std::string& name) {
+  const std::string path = OutputDir() + name + ".png";
+  SavePng(ReadWindow(window), path);
+  return path;
+}
+
+std::string SaveBitmapPng(HBITMAP bitmap, const std::string& name) {
+  const std::string path = OutputDir() + name + ".png";
+  SavePng(ReadBitmap(bitmap), path);
+  return path;
+}
+
+}  // namespace vex::test

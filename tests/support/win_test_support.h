@@ -1,0 +1,31 @@
+#pragma once
+// Helpers for tests that run under Wine with real windows.
+#include <windows.h>
+
+#include <chrono>
+#include <functional>
+#include <string>
+
+#include "screen_capture.h"
+
+namespace vex::test {
+
+// Dispatches this thread's messages until `done` holds or `timeout` passes.
+// Returns whether `done` held: tests wait on what a window did, never sleep.
+bool PumpUntil(const std::function<bool()>& done,
+               std::chrono::milliseconds timeout = std::chrono::milliseconds(5000));
+
+// Dispatches what is already queued, then returns.
+void PumpPending();
+
+// Folder beside the test executable where screenshots and other artefacts go
+// (created on first use), with a trailing backslash.
+std::string OutputDir();
+
+// Saves a window as shown on screen (frame included) to OutputDir()/name.png
+// and returns the full path.
+std::string SaveWindowPng(HWND window, const std::string& name);
+// Saves a bitmap's pixels to OutputDir()/name.png and returns the full path.
+std::string SaveBitmapPng(HBITMAP bitmap, const std::string& name);
+
+}  // namespace vex::test

@@ -1,0 +1,6 @@
+#pragma once
+#include "raster.h"
+
+namespace vex::art {
+Raster DrawAppIcon();
+}
