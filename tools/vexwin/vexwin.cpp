@@ -1,6 +1,8 @@
 // vexwin: a small helper the scripts and end-to-end tests run under Wine.
-//   vexwin launch PROGRAM [FOLDER]      start PROGRAM with the command line the
-//                                       Explorer verb gives: "PROGRAM" "FOLDER"
+//   vexwin launch [--wait] PROGRAM [FOLDER]
+//                                       start PROGRAM with the command line the
+//                                       Explorer verb gives: "PROGRAM" "FOLDER";
+//                                       --wait: until it ends, with its exit code
 //   vexwin wait-window CLASS MS         wait until a visible window of CLASS exists
 //   vexwin screenshot FILE.png          save the whole screen
 //   vexwin close-window CLASS           post WM_CLOSE to every window of CLASS
@@ -16,18 +18,27 @@
 namespace {
 
 int Launch(int argc, char** argv) {
-  std::string line = std::string("\"") + argv[2] + "\"";
-  if (argc > 3) line += std::string(" \"") + argv[3] + "\"";
+  int first = 2;
+  const bool wait = std::string(argv[2]) == "--wait";
+  if (wait) ++first;
+  if (first >= argc) return 2;
+  std::string line = std::string("\"") + argv[first] + "\"";
+  if (argc > first + 1) line += std::string(" \"") + argv[first + 1] + "\"";
   STARTUPINFOA si{};
   si.cb = sizeof si;
   PROCESS_INFORMATION pi{};
   if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) {
-    std::fprintf(stderr, "vexwin: cannot start %s (error %lu)\n", argv[2], GetLastError());
+    std::fprintf(stderr, "vexwin: cannot start %s (error %lu)\n", argv[first], GetLastError());
     return 1;
   }
   CloseHandle(pi.hThread);
+  DWORD code = 0;
+  if (wait) {
+    WaitForSingleObject(pi.hProcess, INFINITE);
+    GetExitCodeProcess(pi.hProcess, &code);
+  }
   CloseHandle(pi.hProcess);
-  return 0;
+  return static_cast<int>(code);
 }
 
 int WaitWindow(const char* cls, DWORD ms) {
@@ -66,6 +77,6 @@ int main(int argc, char** argv) {
   if (cmd == "wait-window" && argc == 4) return WaitWindow(argv[2], static_cast<DWORD>(std::atol(argv[3])));
   if (cmd == "screenshot" && argc == 3) return Screenshot(argv[2]);
   if (cmd == "close-window" && argc == 3) return CloseWindows(argv[2]);
-  std::fprintf(stderr, "usage: vexwin launch PROGRAM [FOLDER] | wait-window CLASS MS | screenshot FILE | close-window CLASS\n");
+  std::fprintf(stderr, "usage: vexwin launch [--wait] PROGRAM [FOLDER] | wait-window CLASS MS | screenshot FILE | close-window CLASS\n");
   return 2;
 }
