@@ -127,6 +127,9 @@ void TSocketStream::Send(std::string_view bytes) {
 }
 
 std::size_t TSocketStream::Receive(char* buffer, std::size_t size) {
+  // Checked before every read, not only before waits: a server that always
+  // has more to send would otherwise never meet the deadline.
+  if (Clock::now() >= FDeadline) throw EHttpError(THttpErrorKind::Timeout, "Response took too long");
   for (;;) {
     const int got = recv(FSocket, buffer, static_cast<int>(std::min<std::size_t>(size, 1 << 20)), 0);
     if (got >= 0) return static_cast<std::size_t>(got);
