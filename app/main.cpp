@@ -2,6 +2,8 @@
 #include <windows.h>
 
 #include "res/resource_ids.h"
+#include "app/usage/TKnowUsage.h"
+#include "app/usage/UsageAddress.h"
 
 namespace {
 
@@ -30,6 +32,10 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
   HWND main = CreateWindowA("TForm1", "Vexilov3.0", style, 362, 150, r.right - r.left, r.bottom - r.top,
                             nullptr, nullptr, instance, nullptr);
   ShowWindow(main, show);
+  // The usage report, as the main window's show event will start it.
+  vex::app::TKnowUsage usage;
+  usage.URL = vex::app::UsageUrlFromEnvironment();
+  usage.Visit();
   MSG msg;
   while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
     TranslateMessage(&msg);

@@ -101,7 +101,10 @@ void TestServer::Serve(SOCKET client) {
   while (!FStop && (end = received.find("\r\n\r\n")) == std::string::npos) {
     if (!WaitReadable(client, 20)) continue;
     const int n = recv(client, buffer, sizeof buffer, 0);
-    if (n <= 0) break;
+    if (n <= 0) {
+      ++FClosed;
+      break;
+    }
     received.append(buffer, static_cast<std::size_t>(n));
     if (first) {
       std::lock_guard<std::mutex> lock(FLock);
@@ -122,7 +125,10 @@ void TestServer::Serve(SOCKET client) {
       while (!FStop) {
         if (!WaitReadable(client, 20)) continue;
         const int n = recv(client, buffer, sizeof buffer, 0);
-        if (n <= 0) break;
+        if (n <= 0) {
+          ++FClosed;
+          break;
+        }
         std::lock_guard<std::mutex> lock(FLock);
         FExtra.append(buffer, static_cast<std::size_t>(n));
       }
@@ -141,8 +147,10 @@ void TestServer::Serve(SOCKET client) {
         FD_SET(client, &set);
         timeval tv{0, 20000};
         if (select(0, nullptr, &set, nullptr, &tv) <= 0) continue;
-        if (send(client, block.data(), static_cast<int>(block.size()), 0) <= 0 && WSAGetLastError() != WSAEWOULDBLOCK)
+        if (send(client, block.data(), static_cast<int>(block.size()), 0) <= 0 && WSAGetLastError() != WSAEWOULDBLOCK) {
+          ++FClosed;
           break;
+        }
       }
       break;
     }
@@ -151,7 +159,10 @@ void TestServer::Serve(SOCKET client) {
       [[fallthrough]];
     case Mode::Hold:
       while (!FStop) {
-        if (WaitReadable(client, 20) && recv(client, buffer, sizeof buffer, 0) <= 0) break;
+        if (WaitReadable(client, 20) && recv(client, buffer, sizeof buffer, 0) <= 0) {
+          ++FClosed;
+          break;
+        }
       }
       break;
   }

@@ -35,6 +35,8 @@ class TestServer {
   std::string Url(const std::string& target = "/VEXUsage.php") const;
 
   int Connections() const { return FConnections.load(); }
+  // Connections the client has closed (seen as the end of its data).
+  int Closed() const { return FClosed.load(); }
   // The request heads received so far, each up to and including its empty line.
   std::vector<std::string> Requests() const;
   // What the first read of each connection returned: the whole head when the
@@ -57,6 +59,7 @@ class TestServer {
   unsigned short FPort = 0;
   std::atomic<bool> FStop{false};
   std::atomic<int> FConnections{0};
+  std::atomic<int> FClosed{0};
   mutable std::mutex FLock;
   std::vector<std::string> FRequests, FFirstReads;
   std::string FExtra;
