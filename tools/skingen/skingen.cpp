@@ -1,0 +1,89 @@
+// skingen: draws the images of the built-in "sedge" skin.
+//   skingen --out DIR [--ini FILE] [--preview PNG] [--order-file FILE] [--samples PNG]
+// writes the 32 images as 24-bit BMPs into DIR, copies the description FILE
+// beside them, renders the preview sheet and writes the package member order
+// (images, then the description) one name per line.  --samples writes just
+// the sample windows at twice their size, for a close look.
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "bmp_write.h"
+#include "png_write.h"
+#include "preview.h"
+#include "sample_window.h"
+#include "sedge_art.h"
+
+namespace {
+
+int Usage() {
+  std::fprintf(stderr, "usage: skingen --out DIR [--ini FILE] [--preview PNG] [--order-file FILE]\n");
+  return 2;
+}
+
+bool WritePreview(const std::string& path, const vex::art::Raster& sheet) {
+  std::vector<std::uint32_t> rgb;
+  rgb.reserve(static_cast<std::size_t>(sheet.Width()) * sheet.Height());
+  for (int y = 0; y < sheet.Height(); ++y)
+    for (int x = 0; x < sheet.Width(); ++x) {
+      const vex::art::Rgba& p = sheet.At(x, y);
+      rgb.push_back(static_cast<std::uint32_t>(p.r) << 16 | static_cast<std::uint32_t>(p.g) << 8 | p.b);
+    }
+  return vex::WritePng(path, sheet.Width(), sheet.Height(), rgb);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::string out, ini, preview, orderFile, samples;
+  for (int i = 1; i < argc; ++i) {
+    const std::string arg = argv[i];
+    if (i + 1 >= argc) return Usage();
+    if (arg == "--out") out = argv[++i];
+    else if (arg == "--ini") ini = argv[++i];
+    else if (arg == "--preview") preview = argv[++i];
+    else if (arg == "--order-file") orderFile = argv[++i];
+    else if (arg == "--samples") samples = argv[++i];
+    else return Usage();
+  }
+  if (out.empty()) return Usage();
+
+  namespace fs = std::filesystem;
+  std::error_code ec;
+  fs::create_directories(out, ec);
+  const std::vector<sedge::SkinImage> images = sedge::DrawSedge();
+  std::string order;
+  for (const sedge::SkinImage& img : images) {
+    if (!sedge::WriteBmp24((fs::path(out) / img.name).string(), img.pixels)) {
+      std::fprintf(stderr, "skingen: cannot write %s in %s\n", img.name.c_str(), out.c_str());
+      return 1;
+    }
+    order += img.name + "\n";
+  }
+  if (!ini.empty()) {
+    const fs::path name = fs::path(ini).filename();
+    fs::copy_file(ini, fs::path(out) / name, fs::copy_options::overwrite_existing, ec);
+    if (ec) {
+      std::fprintf(stderr, "skingen: cannot copy %s: %s\n", ini.c_str(), ec.message().c_str());
+      return 1;
+    }
+    order += name.string() + "\n";
+  }
+  if (!orderFile.empty()) {
+    std::ofstream f(orderFile, std::ios::binary);
+    if (!(f << order)) {
+      std::fprintf(stderr, "skingen: cannot write %s\n", orderFile.c_str());
+      return 1;
+    }
+  }
+  if (!preview.empty() && !WritePreview(preview, sedge::RenderPreview(images))) {
+    std::fprintf(stderr, "skingen: cannot write %s\n", preview.c_str());
+    return 1;
+  }
+  if (!samples.empty() && !WritePreview(samples, sedge::Enlarged(sedge::RenderSamples(images), 2))) {
+    std::fprintf(stderr, "skingen: cannot write %s\n", samples.c_str());
+    return 1;
+  }
+  return 0;
+}
