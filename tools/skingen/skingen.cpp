@@ -4,9 +4,13 @@
 // beside them, renders the preview sheet and writes the package member order
 // (images, then the description) one name per line.  --samples writes just
 // the sample windows at twice their size, for a close look.
+//   skingen --stream PKG OUT
+// writes PKG with its 32-bit little-endian length in front, the way a form
+// stores its skin.
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
 
 #include "bmp_write.h"
@@ -18,7 +22,8 @@
 namespace {
 
 int Usage() {
-  std::fprintf(stderr, "usage: skingen --out DIR [--ini FILE] [--preview PNG] [--order-file FILE]\n");
+  std::fprintf(stderr, "usage: skingen --out DIR [--ini FILE] [--preview PNG] [--order-file FILE] [--samples PNG]\n"
+                       "       skingen --stream PKG OUT\n");
   return 2;
 }
 
@@ -33,9 +38,29 @@ bool WritePreview(const std::string& path, const vex::art::Raster& sheet) {
   return vex::WritePng(path, sheet.Width(), sheet.Height(), rgb);
 }
 
+// The stored form of a package: a 32-bit little-endian length, then the bytes.
+int WriteStream(const char* package, const char* out) {
+  std::ifstream in(package, std::ios::binary);
+  const std::vector<char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  if (!in.good() && !in.eof()) {
+    std::fprintf(stderr, "skingen: cannot read %s\n", package);
+    return 1;
+  }
+  const std::uint32_t n = static_cast<std::uint32_t>(bytes.size());
+  const char length[4] = {static_cast<char>(n), static_cast<char>(n >> 8), static_cast<char>(n >> 16),
+                          static_cast<char>(n >> 24)};
+  std::ofstream f(out, std::ios::binary);
+  if (!f.write(length, 4).write(bytes.data(), static_cast<std::streamsize>(bytes.size()))) {
+    std::fprintf(stderr, "skingen: cannot write %s\n", out);
+    return 1;
+  }
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (argc == 4 && std::string(argv[1]) == "--stream") return WriteStream(argv[2], argv[3]);
   std::string out, ini, preview, orderFile, samples;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
