@@ -55,7 +55,7 @@ SkinImage DrawTabBorder() {
   return img;
 }
 
-// Tabs: normal, selected, hot, disabled, spare.  Drawn opaque, so the corners
+// Tabs: normal, selected, hot, disabled, focused.  Drawn opaque, so the corners
 // outside the rounded top carry the face colour of the strip behind them.
 SkinImage DrawTabs() {
   SkinImage img = NewImage("sedge_tabs.bmp", 24, 22, 5);
@@ -80,7 +80,7 @@ SkinImage DrawTabs() {
         break;
       default:
         FillBoxBands(r, box, Rgb(246, 248, 238), Rgb(220, 225, 198), Rgb(220, 225, 198), 4, 0);
-        OutlineBox(r, box, kShadow);
+        OutlineBox(r, box, k == 5 ? kOliveDark : kShadow);
         InnerTopLine(r, box, kWhite, false);
         break;
     }
