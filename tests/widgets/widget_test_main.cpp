@@ -1,0 +1,11 @@
+// The widget tests share one application object, as a program does.
+#include <gtest/gtest.h>
+
+#include "widgets/TApplication.h"
+
+int main(int argc, char** argv) {
+  testing::InitGoogleTest(&argc, argv);
+  vcl::TApplication app;
+  app.SetTitle("WidgetTests");
+  return RUN_ALL_TESTS();
+}

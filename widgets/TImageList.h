@@ -1,0 +1,54 @@
+#pragma once
+// A list of equal-sized images with masks (the system image list). Changing
+// the image size empties the list; users such as list views are told.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <functional>
+#include <vector>
+
+#include "widgets/Colors.h"
+#include "widgets/Handles.h"
+#include "widgets/TComponent.h"
+
+namespace vcl {
+
+class TIcon;
+class TCanvas;
+
+class TImageList : public TComponent {
+ public:
+  explicit TImageList(TComponent* AOwner);
+  ~TImageList() override;
+
+  int Width() const { return FWidth; }
+  int Height() const { return FHeight; }
+  void SetWidth(int width) { SetSize(width, FHeight); }
+  void SetHeight(int height) { SetSize(FWidth, height); }
+  void SetSize(int width, int height);
+  TColor BkColor() const { return FBkColor; }
+  void SetBkColor(TColor color);
+  int Count() const;
+  HIMAGELIST Handle();
+
+  // Appends an icon (scaled to the list's size); returns its index.
+  int AddIcon(const TIcon& icon);
+  // Image `index` as a new icon in `icon`; false for a bad index.
+  bool GetIcon(int index, TIcon& icon);
+  void Draw(TCanvas& canvas, int x, int y, int index, bool enabled = true);
+  void Delete(int index);
+  void Clear();
+
+  // Objects that hold the list's handle register to be told when it changes.
+  void RegisterChanges(const void* client, std::function<void()> changed);
+  void UnRegisterChanges(const void* client);
+
+ private:
+  void Changed();
+  int FWidth = 16, FHeight = 16;
+  TColor FBkColor = clNone;
+  ImageListHandle FHandle;
+  std::vector<std::pair<const void*, std::function<void()>>> FLinks;
+};
+
+}  // namespace vcl

@@ -1,0 +1,261 @@
+#include "widgets/TListView.h"
+
+#include <algorithm>
+
+#include "widgets/TImageList.h"
+
+namespace vcl {
+
+void TListItem::SetCaption(const std::string& caption) {
+  FCaption = caption;
+  FOwner->UpdateItem(Index());
+}
+
+void TListItem::SetImageIndex(int index) {
+  FImageIndex = index;
+  FOwner->UpdateItem(Index());
+}
+
+int TListItem::Index() const {
+  const auto& items = FOwner->FItems;
+  for (std::size_t i = 0; i < items.size(); ++i) {
+    if (items[i].get() == this) return static_cast<int>(i);
+  }
+  return -1;
+}
+
+bool TListItem::Selected() const {
+  if (!FOwner->HandleAllocated()) return Index() == FOwner->FSavedIndex;
+  return ListView_GetItemState(FOwner->Handle(), Index(), LVIS_SELECTED) != 0;
+}
+
+void TListItem::SetSelected(bool value) {
+  const int i = Index();
+  if (!FOwner->HandleAllocated()) {
+    FOwner->FSavedIndex = value ? i : -1;
+    return;
+  }
+  ListView_SetItemState(FOwner->Handle(), i, value ? (LVIS_SELECTED | LVIS_FOCUSED) : 0,
+                        LVIS_SELECTED | LVIS_FOCUSED);
+}
+
+void TListItem::MakeVisible() {
+  if (FOwner->HandleAllocated()) ListView_EnsureVisible(FOwner->Handle(), Index(), FALSE);
+}
+
+TListView::TListView(TComponent* AOwner) : TWinControl(AOwner) {
+  SetStoredBounds(0, 0, 250, 150);
+  SetTabStop(true);
+  SetColor(clWindow);
+  FClickEvents = false;  // NM_CLICK / NM_DBLCLK
+}
+
+TListView::~TListView() {
+  if (FLargeImages) FLargeImages->UnRegisterChanges(this);
+  if (FSmallImages) FSmallImages->UnRegisterChanges(this);
+}
+
+void TListView::CreateParams(TCreateParams& p) {
+  TWinControl::CreateParams(p);
+  p.BaseClassName = WC_LISTVIEWA;
+  static constexpr DWORD kStyles[] = {LVS_ICON, LVS_SMALLICON, LVS_LIST, LVS_REPORT};
+  p.Style |= kStyles[FViewStyle] | LVS_SHAREIMAGELISTS | LVS_AUTOARRANGE;
+  if (!FMultiSelect) p.Style |= LVS_SINGLESEL;
+  if (!FHideSelection) p.Style |= LVS_SHOWSELALWAYS;
+  if (!FReadOnly) p.Style |= LVS_EDITLABELS;
+  p.ExStyle |= WS_EX_CLIENTEDGE;
+}
+
+void TListView::CreateWndDone() {
+  ApplyImages();
+  ListView_SetBkColor(Handle(), ColorToRGB(Color()));
+  ListView_SetTextBkColor(Handle(), ColorToRGB(Color()));
+  ListView_SetTextColor(Handle(), ColorToRGB(Font().Color()));
+  if (FViewStyle == vsReport) {
+    LVCOLUMNA col{};
+    col.mask = LVCF_WIDTH | LVCF_TEXT;
+    col.cx = Width() - 8;
+    col.pszText = const_cast<char*>("");
+    ListView_InsertColumn(Handle(), 0, &col);
+  }
+  for (int i = 0; i < ItemCount(); ++i) PushItem(i);
+  if (FSavedIndex >= 0 && FSavedIndex < ItemCount()) FItems[FSavedIndex]->SetSelected(true);
+}
+
+void TListView::DestroyWnd() { FSavedIndex = ItemIndex(); }
+
+void TListView::ApplyImages() {
+  if (!HandleAllocated()) return;
+  ListView_SetImageList(Handle(), FLargeImages ? FLargeImages->Handle() : nullptr, LVSIL_NORMAL);
+  ListView_SetImageList(Handle(), FSmallImages ? FSmallImages->Handle() : nullptr, LVSIL_SMALL);
+}
+
+void TListView::PushItem(int index) {
+  if (!HandleAllocated()) return;
+  const TListItem& item = *FItems[index];
+  LVITEMA lv{};
+  lv.mask = LVIF_TEXT | LVIF_IMAGE | LVIF_PARAM;
+  lv.iItem = index;
+  lv.pszText = const_cast<char*>(item.FCaption.c_str());
+  lv.iImage = item.FImageIndex;
+  lv.lParam = reinterpret_cast<LPARAM>(&item);
+  SendMessageA(Handle(), LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&lv));
+}
+
+void TListView::UpdateItem(int index) {
+  if (!HandleAllocated() || index < 0) return;
+  const TListItem& item = *FItems[index];
+  LVITEMA lv{};
+  lv.mask = LVIF_TEXT | LVIF_IMAGE;
+  lv.iItem = index;
+  lv.pszText = const_cast<char*>(item.FCaption.c_str());
+  lv.iImage = item.FImageIndex;
+  SendMessageA(Handle(), LVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&lv));
+}
+
+TListItem* TListView::AddItem(const std::string& caption, int imageIndex) {
+  FItems.push_back(std::unique_ptr<TListItem>(new TListItem(this)));
+  TListItem* item = FItems.back().get();
+  item->FCaption = caption;
+  item->FImageIndex = imageIndex;
+  PushItem(ItemCount() - 1);
+  return item;
+}
+
+void TListView::DeleteItem(int index) {
+  if (index < 0 || index >= ItemCount()) return;
+  if (HandleAllocated()) ListView_DeleteItem(Handle(), index);
+  FItems.erase(FItems.begin() + index);
+}
+
+void TListView::Clear() {
+  if (HandleAllocated()) ListView_DeleteAllItems(Handle());
+  FItems.clear();
+  FSavedIndex = -1;
+}
+
+int TListView::ItemIndex() const {
+  if (!const_cast<TListView*>(this)->HandleAllocated()) return FSavedIndex;
+  return ListView_GetNextItem(const_cast<TListView*>(this)->Handle(), -1, LVNI_SELECTED);
+}
+
+void TListView::SetItemIndex(int index) {
+  if (index < 0 || index >= ItemCount()) {
+    if (HandleAllocated()) ListView_SetItemState(Handle(), -1, 0, LVIS_SELECTED);
+    FSavedIndex = -1;
+    return;
+  }
+  FItems[index]->SetSelected(true);
+}
+
+TListItem* TListView::Selected() const {
+  const int i = ItemIndex();
+  return i >= 0 && i < ItemCount() ? FItems[i].get() : nullptr;
+}
+
+void TListView::BeginUpdate() {
+  if (FUpdating++ == 0 && HandleAllocated()) SendMessageA(Handle(), WM_SETREDRAW, FALSE, 0);
+}
+
+void TListView::EndUpdate() {
+  if (FUpdating > 0 && --FUpdating == 0 && HandleAllocated()) {
+    SendMessageA(Handle(), WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(Handle(), nullptr, TRUE);
+  }
+}
+
+void TListView::SetViewStyle(TViewStyle style) {
+  if (style == FViewStyle) return;
+  FViewStyle = style;
+  RecreateWnd();
+}
+
+void TListView::SetLargeImages(TImageList* images) {
+  if (FLargeImages) {
+    FLargeImages->UnRegisterChanges(this);
+    RemoveFreeNotification(FLargeImages);
+  }
+  FLargeImages = images;
+  if (images) {
+    FreeNotification(images);
+    images->RegisterChanges(this, [this] { ApplyImages(); });
+  }
+  ApplyImages();
+}
+
+void TListView::SetSmallImages(TImageList* images) {
+  if (FSmallImages) {
+    FSmallImages->UnRegisterChanges(this);
+    RemoveFreeNotification(FSmallImages);
+  }
+  FSmallImages = images;
+  if (images) {
+    FreeNotification(images);
+    images->RegisterChanges(this, [this] { ApplyImages(); });
+  }
+  ApplyImages();
+}
+
+void TListView::SetHideSelection(bool value) {
+  if (value == FHideSelection) return;
+  FHideSelection = value;
+  RecreateWnd();
+}
+
+void TListView::SetMultiSelect(bool value) {
+  if (value == FMultiSelect) return;
+  FMultiSelect = value;
+  RecreateWnd();
+}
+
+void TListView::Notification(TComponent* AComponent, TOperation Operation) {
+  TWinControl::Notification(AComponent, Operation);
+  if (Operation != opRemove || Destroying()) return;
+  bool changed = false;
+  if (AComponent == FLargeImages) {
+    FLargeImages = nullptr;
+    changed = true;
+  }
+  if (AComponent == FSmallImages) {
+    FSmallImages = nullptr;
+    changed = true;
+  }
+  if (changed) ApplyImages();
+}
+
+void TListView::Notify(const NMHDR& header, TMessage& m) {
+  switch (header.code) {
+    case LVN_ITEMCHANGED: {
+      const auto& nm = reinterpret_cast<const NMLISTVIEW&>(header);
+      if ((nm.uChanged & LVIF_STATE) && ((nm.uOldState ^ nm.uNewState) & LVIS_SELECTED) && nm.iItem >= 0 &&
+          nm.iItem < ItemCount()) {
+        if (OnSelectItem) OnSelectItem(this, FItems[nm.iItem].get(), (nm.uNewState & LVIS_SELECTED) != 0);
+      }
+      if (OnChange) OnChange(this);
+      break;
+    }
+    case NM_CLICK:
+      Click();
+      break;
+    case NM_DBLCLK:
+      DblClick();
+      break;
+    default:
+      break;
+  }
+  m.Result = 0;
+}
+
+void TListView::WndProc(TMessage& m) {
+  if (m.Msg == CN_NOTIFY) {
+    Notify(*reinterpret_cast<const NMHDR*>(m.LParam), m);
+    return;
+  }
+  if (m.Msg == CM_COLORCHANGED && HandleAllocated()) {
+    ListView_SetBkColor(Handle(), ColorToRGB(Color()));
+    ListView_SetTextBkColor(Handle(), ColorToRGB(Color()));
+  }
+  TWinControl::WndProc(m);
+}
+
+}  // namespace vcl
