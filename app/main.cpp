@@ -33,8 +33,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
                             nullptr, nullptr, instance, nullptr);
   ShowWindow(main, show);
   // The usage report, as the main window's show event will start it.
-  vex::app::TKnowUsage usage;
-  usage.URL = vex::app::UsageUrlFromEnvironment();
+  vex::app::TKnowUsage usage(nullptr);
+  usage.SetURL(vex::app::UsageUrlFromEnvironment());
   usage.Visit();
   MSG msg;
   while (GetMessageA(&msg, nullptr, 0, 0) > 0) {

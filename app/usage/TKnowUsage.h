@@ -4,15 +4,24 @@
 // sees depends on the answer.
 #include <string>
 
+#include "widgets/TComponent.h"
+
 namespace vex::app {
 
-class TKnowUsage {
+class TKnowUsage : public vcl::TComponent {
  public:
-  // The report address; empty sends nothing.
-  std::string URL;
+  explicit TKnowUsage(vcl::TComponent* AOwner);
 
-  // Starts a TVisitThread with a copy of URL; never waits for it.
+  // The report address; empty sends nothing.
+  const std::string& URL() const { return FURL; }
+  void SetURL(const std::string& value) { FURL = value; }
+
+  // Starts a TVisitThread with a copy of URL and returns at once; never
+  // waits for it, and says nothing when even the thread cannot start.
   void Visit();
+
+ private:
+  std::string FURL;
 };
 
 }  // namespace vex::app

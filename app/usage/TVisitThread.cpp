@@ -1,17 +1,25 @@
 #include "app/usage/TVisitThread.h"
 
-#include <exception>
-#include <thread>
-
 #include "http/THttpClient.h"
+#include "widgets/Exceptions.h"
 
 namespace vex::app {
 
-TVisitThread::TVisitThread(const std::string& url) : FURL(url) {
-  // The std::thread is a temporary: once it runs, the worker may free this
-  // object, so nothing here touches a member after the start.
-  std::thread([this] { Run(); }).detach();
+TVisitThread::TVisitThread(const std::string& url)
+    : FURL(url), FConstructed(CreateEventA(nullptr, TRUE, FALSE, nullptr)) {
+  if (!FConstructed) throw vcl::EOSError("Cannot start thread");
+  SetFreeOnTerminate(true);
+  try {
+    Start();
+  } catch (...) {
+    CloseHandle(FConstructed);
+    throw;
+  }
+  // The last touch of the object on this thread.
+  SetEvent(FConstructed);
 }
+
+TVisitThread::~TVisitThread() { CloseHandle(FConstructed); }
 
 void TVisitThread::Report(const std::string& url) {
   http::THttpClient client;
@@ -19,15 +27,9 @@ void TVisitThread::Report(const std::string& url) {
   client.Get(url);
 }
 
-void TVisitThread::Run() noexcept {
-  try {
-    Report(FURL);
-  } catch (const std::exception& e) {
-    FFatalMessage = e.what();
-  } catch (...) {
-    FFatalMessage = "unknown error";
-  }
-  delete this;
+void TVisitThread::Execute() {
+  WaitForSingleObject(FConstructed, INFINITE);
+  Report(FURL);
 }
 
 }  // namespace vex::app

@@ -2,31 +2,37 @@
 // The worker that sends the usage report.  It owns its own copy of the
 // address and shares nothing else with the program; nobody waits for it,
 // stops it or looks at how it ended.
+#include <windows.h>
+
 #include <string>
+
+#include "widgets/TThread.h"
 
 namespace vex::app {
 
-class TVisitThread {
+class TVisitThread final : public vcl::TThread {
  public:
   // Copies `url` and starts the worker at once.  Create it with new and
-  // forget the pointer: the object frees itself when the worker ends.
+  // forget the pointer: the thread frees the object when it ends.  Throws
+  // when no thread can be started.
   explicit TVisitThread(const std::string& url);
-  TVisitThread(const TVisitThread&) = delete;
-  TVisitThread& operator=(const TVisitThread&) = delete;
+  ~TVisitThread() override;
 
   // The worker's body, on the calling thread: one GET of `url` with a
   // default client, the answer dropped; nothing for an empty address.
-  // Throws what the client throws.
+  // Throws what the client throws (the thread keeps it as its
+  // FatalException, which nobody reads).
   static void Report(const std::string& url);
 
- private:
-  ~TVisitThread() = default;
-  void Run() noexcept;
+ protected:
+  void Execute() override;
 
+ private:
   std::string FURL;
-  // The error that ended the worker, kept with the object as a thread keeps
-  // its fatal exception; nothing reads it.
-  std::string FFatalMessage;
+  // Set once the constructor is done with the object.  A worker that fails
+  // at once frees the object; it must not do so while Start is still
+  // writing the thread's handle into it.
+  HANDLE FConstructed;
 };
 
 }  // namespace vex::app

@@ -31,20 +31,34 @@ std::string ExpectedHead(const TestServer& server) {
 
 TEST(KnowUsage, VisitReturnsWhileTheServerNeverAnswers) {
   TestServer server(TestServer::Mode::Hold);
-  TKnowUsage usage;
-  usage.URL = server.Url();
+  TKnowUsage usage(nullptr);
+  usage.SetURL(server.Url());
   usage.Visit();
   // The worker keeps its own copy: what happens to URL now does not matter.
-  usage.URL = "http://127.0.0.1:1/changed";
+  usage.SetURL("http://127.0.0.1:1/changed");
   ASSERT_TRUE(vex::test::PumpUntil([&] { return server.Requests().size() == 1; }));
   EXPECT_EQ(server.Requests()[0], ExpectedHead(server));
   EXPECT_EQ(server.Connections(), 1);
 }
 
+TEST(KnowUsage, WorkerOutlivesTheComponentAndItsOwner) {
+  TestServer server;
+  auto* owner = new vcl::TComponent(nullptr);
+  auto* usage = new TKnowUsage(owner);
+  usage->SetName("KnowUsage1");
+  usage->SetURL(server.Url());
+  EXPECT_EQ(owner->FindComponent("KnowUsage1"), usage);
+  usage->Visit();
+  owner->Free();  // frees KnowUsage1 too; the worker holds its own copy of the address
+  ASSERT_TRUE(vex::test::PumpUntil([&] { return server.Closed() == 1; }));
+  ASSERT_EQ(server.Requests().size(), 1u);
+  EXPECT_EQ(server.Requests()[0], ExpectedHead(server));
+}
+
 TEST(KnowUsage, OneRequestPerVisitWithTheAnswerDropped) {
   TestServer server;
-  TKnowUsage usage;
-  usage.URL = server.Url();
+  TKnowUsage usage(nullptr);
+  usage.SetURL(server.Url());
   const int visits = 10;
   double slowest = 0, total = 0;
   for (int i = 0; i < visits; ++i) {
@@ -88,9 +102,9 @@ TEST(VisitThread, FailuresEndInAnErrorForTheStartRoutine) {
 TEST(VisitThread, EmptyAddressSendsNothing) {
   EXPECT_NO_THROW(TVisitThread::Report(""));
   TestServer server;
-  TKnowUsage usage;  // URL empty
+  TKnowUsage usage(nullptr);  // URL empty
   usage.Visit();
-  usage.URL = server.Url();
+  usage.SetURL(server.Url());
   usage.Visit();  // a marker: the empty visit before it sent nothing anywhere
   ASSERT_TRUE(vex::test::PumpUntil([&] { return server.Requests().size() == 1; }));
   EXPECT_EQ(server.Connections(), 1);
