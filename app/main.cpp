@@ -34,7 +34,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
   ShowWindow(main, show);
   // The usage report, as the main window's show event will start it.
   vex::app::TKnowUsage usage(nullptr);
-  usage.SetURL(vex::app::UsageUrlFromEnvironment());
+  usage.URL = vex::app::UsageUrlFromEnvironment();
   usage.Visit();
   MSG msg;
   while (GetMessageA(&msg, nullptr, 0, 0) > 0) {

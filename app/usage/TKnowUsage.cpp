@@ -10,7 +10,7 @@ TKnowUsage::TKnowUsage(vcl::TComponent* AOwner) : vcl::TComponent(AOwner) {}
 
 void TKnowUsage::Visit() {
   try {
-    new TVisitThread(FURL);
+    new TVisitThread(URL);
   } catch (const std::exception&) {
     // No thread, no report: like every failure of the report, not shown.
   }

@@ -10,18 +10,15 @@ namespace vex::app {
 
 class TKnowUsage : public vcl::TComponent {
  public:
-  explicit TKnowUsage(vcl::TComponent* AOwner);
+  // Usually owned by the main window; a form may also hold it as a member.
+  explicit TKnowUsage(vcl::TComponent* AOwner = nullptr);
 
   // The report address; empty sends nothing.
-  const std::string& URL() const { return FURL; }
-  void SetURL(const std::string& value) { FURL = value; }
+  std::string URL;
 
   // Starts a TVisitThread with a copy of URL and returns at once; never
   // waits for it, and says nothing when even the thread cannot start.
   void Visit();
-
- private:
-  std::string FURL;
 };
 
 }  // namespace vex::app

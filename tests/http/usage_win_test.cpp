@@ -32,10 +32,10 @@ std::string ExpectedHead(const TestServer& server) {
 TEST(KnowUsage, VisitReturnsWhileTheServerNeverAnswers) {
   TestServer server(TestServer::Mode::Hold);
   TKnowUsage usage(nullptr);
-  usage.SetURL(server.Url());
+  usage.URL = server.Url();
   usage.Visit();
   // The worker keeps its own copy: what happens to URL now does not matter.
-  usage.SetURL("http://127.0.0.1:1/changed");
+  usage.URL = "http://127.0.0.1:1/changed";
   ASSERT_TRUE(vex::test::PumpUntil([&] { return server.Requests().size() == 1; }));
   EXPECT_EQ(server.Requests()[0], ExpectedHead(server));
   EXPECT_EQ(server.Connections(), 1);
@@ -46,7 +46,7 @@ TEST(KnowUsage, WorkerOutlivesTheComponentAndItsOwner) {
   auto* owner = new vcl::TComponent(nullptr);
   auto* usage = new TKnowUsage(owner);
   usage->SetName("KnowUsage1");
-  usage->SetURL(server.Url());
+  usage->URL = server.Url();
   EXPECT_EQ(owner->FindComponent("KnowUsage1"), usage);
   usage->Visit();
   owner->Free();  // frees KnowUsage1 too; the worker holds its own copy of the address
@@ -58,7 +58,7 @@ TEST(KnowUsage, WorkerOutlivesTheComponentAndItsOwner) {
 TEST(KnowUsage, OneRequestPerVisitWithTheAnswerDropped) {
   TestServer server;
   TKnowUsage usage(nullptr);
-  usage.SetURL(server.Url());
+  usage.URL = server.Url();
   const int visits = 10;
   double slowest = 0, total = 0;
   for (int i = 0; i < visits; ++i) {
@@ -104,7 +104,7 @@ TEST(VisitThread, EmptyAddressSendsNothing) {
   TestServer server;
   TKnowUsage usage(nullptr);  // URL empty
   usage.Visit();
-  usage.SetURL(server.Url());
+  usage.URL = server.Url();
   usage.Visit();  // a marker: the empty visit before it sent nothing anywhere
   ASSERT_TRUE(vex::test::PumpUntil([&] { return server.Requests().size() == 1; }));
   EXPECT_EQ(server.Connections(), 1);
