@@ -7,7 +7,7 @@ using namespace vcl;
 TDemoForm::TDemoForm(TComponent* owner) : TForm(owner) {
   SetCaption("Widgets 控件");
   SetBounds(20, 20, 0, 0);
-  SetClientSize(420, 300);
+  SetClientSize(420, 410);
   SetBorderStyle(bsSingle);
   SetBorderIcons(biSystemMenu | biMinimize);
   Icon().SetHandle(MakeTestIcon(RGB(200, 120, 0)));
@@ -119,4 +119,40 @@ TDemoForm::TDemoForm(TComponent* owner) : TForm(owner) {
   Memo->SetScrollBars(ssVertical);
   Memo->SetLines({"第一行", "second line"});
   Memo->SetParent(this);
+
+  Combo = new TComboBox(this);
+  Combo->SetBounds(8, 296, 150, 21);
+  Combo->SetItems({"文件夹", "Folder.ico"});
+  Combo->SetItemIndex(1);
+  Combo->SetParent(this);
+
+  Progress = new TProgressBar(this);
+  Progress->SetBounds(166, 298, 100, 16);
+  Progress->SetPosition(60);
+  Progress->SetParent(this);
+
+  Number = new TEdit(this);
+  Number->SetBounds(276, 296, 60, 21);
+  Number->SetParent(this);
+  UpDown = new TUpDown(this);
+  UpDown->SetBounds(336, 296, 17, 21);
+  UpDown->SetRange(0, 48);
+  UpDown->SetPosition(32);
+  UpDown->SetParent(this);
+  UpDown->SetAssociate(Number);
+
+  Track = new TTrackBar(this);
+  Track->SetBounds(8, 322, 200, 36);
+  Track->SetRange(0, 10);
+  Track->SetPosition(4);
+  Track->SetParent(this);
+
+  Tabs = new TTabControl(this);
+  Tabs->SetBounds(216, 322, 196, 64);
+  Tabs->SetTabs({"图标", "预览"});
+  Tabs->SetParent(this);
+
+  Status = new TStatusBar(this);
+  Status->SetSimpleText("就绪");
+  Status->SetParent(this);
 }

@@ -23,4 +23,11 @@ class TDemoForm : public vcl::TForm {
   vcl::TMainMenu* Menu;
   vcl::TPopupMenu* Popup;
   vcl::TTimer* Timer;
+  vcl::TComboBox* Combo;
+  vcl::TProgressBar* Progress;
+  vcl::TEdit* Number;
+  vcl::TUpDown* UpDown;
+  vcl::TTrackBar* Track;
+  vcl::TTabControl* Tabs;
+  vcl::TStatusBar* Status;
 };

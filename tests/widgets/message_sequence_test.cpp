@@ -245,6 +245,12 @@ TEST_F(MessageSequence, WindowsHaveTheFrameworkClassNames) {
       {Add<TCheckBox>("c", 0, 0, 10, 10, panel), "TCheckBox"}, {Add<TRadioButton>("r", 0, 0, 10, 10, panel), "TRadioButton"},
       {Add<TGroupBox>("g", 0, 0, 10, 10, panel), "TGroupBox"}, {Add<TScrollBar>("s", 0, 0, 10, 10, panel), "TScrollBar"},
       {Add<TListView>("l", 0, 0, 10, 10, panel), "TListView"}, {panel, "TPanel"},
+      {Add<TComboBox>("cb", 0, 0, 10, 10, panel), "TComboBox"},
+      {Add<TProgressBar>("pb", 0, 0, 10, 10, panel), "TProgressBar"},
+      {Add<TTrackBar>("tb", 0, 0, 10, 10, panel), "TTrackBar"},
+      {Add<TUpDown>("ud", 0, 0, 10, 10, panel), "TUpDown"},
+      {Add<TStatusBar>("sb", 0, 0, 10, 10, panel), "TStatusBar"},
+      {Add<TTabControl>("tc", 0, 0, 10, 10, panel), "TTabControl"},
       {form.get(), "TForm"}};
   Owned<TExampleForm> example(New<TExampleForm>(nullptr));
   expect.push_back({example.get(), "TExampleForm"});
