@@ -8,6 +8,7 @@
 #include "widgets/Exceptions.h"
 #include "widgets/Messages.h"
 #include "widgets/TForm.h"
+#include "widgets/TMenu.h"
 #include "widgets/TaskWindows.h"
 #include "widgets/WindowClasses.h"
 
@@ -30,9 +31,23 @@ LRESULT CALLBACK AppWndProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam)
       return 0;
     case WM_QUERYENDSESSION:
       return TRUE;
+    case WM_DRAWITEM:
+      // Popup menus shown without an active form are owned by this window.
+      if (reinterpret_cast<DRAWITEMSTRUCT*>(lParam)->CtlType == ODT_MENU &&
+          TMenuItem::DispatchDrawItem(*reinterpret_cast<DRAWITEMSTRUCT*>(lParam))) {
+        return TRUE;
+      }
+      break;
+    case WM_MEASUREITEM:
+      if (reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)->CtlType == ODT_MENU &&
+          TMenuItem::DispatchMeasureItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam))) {
+        return TRUE;
+      }
+      break;
     default:
-      return DefWindowProcA(window, msg, wParam, lParam);
+      break;
   }
+  return DefWindowProcA(window, msg, wParam, lParam);
 }
 
 std::string ModuleBaseName() {

@@ -1,6 +1,8 @@
 // Individual controls: list views with image lists, edits, group boxes, menus, timers.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "test_icons.h"
 #include "widgets/Vcl.h"
 #include "win_test_support.h"
@@ -197,4 +199,127 @@ TEST_F(ControlTest, ThreadFreesItselfAndKeepsItsException) {
   waited.WaitFor();
   ASSERT_TRUE(waited.FatalException());
   EXPECT_THROW(std::rethrow_exception(waited.FatalException()), Exception);
+}
+
+TEST_F(ControlTest, SpeedButtonsOfAGroupStayExclusive) {
+  auto* panel = new TPanel(form.get());
+  panel->SetBounds(0, 0, 200, 50);
+  panel->SetParent(form.get());
+  auto* a = new TSpeedButton(form.get());
+  auto* b = new TSpeedButton(form.get());
+  a->SetBounds(0, 0, 23, 22);
+  b->SetBounds(30, 0, 23, 22);
+  for (auto* s : {a, b}) {
+    s->SetGroupIndex(1);
+    s->SetParent(panel);
+  }
+  int clicks = 0;
+  a->OnClick = b->OnClick = [&](TObject*) { ++clicks; };
+  form->Show();
+  auto click = [&](int x) {
+    SendMessageA(panel->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, 5));
+    SendMessageA(panel->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(x, 5));
+  };
+  click(5);
+  EXPECT_TRUE(a->Down());
+  click(35);
+  EXPECT_TRUE(b->Down());
+  EXPECT_FALSE(a->Down());
+  click(35);  // without AllowAllUp the down button stays down
+  EXPECT_TRUE(b->Down());
+  EXPECT_EQ(clicks, 3);
+  b->SetEnabled(false);
+  click(35);
+  EXPECT_EQ(clicks, 3);
+}
+
+TEST_F(ControlTest, DoubleBufferedPanelStillPaintsItsWindowlessChildren) {
+  auto* panel = new TPanel(form.get());
+  panel->SetBounds(0, 0, 100, 60);
+  panel->SetDoubleBuffered(true);
+  panel->SetColor(clWhite);
+  panel->SetBevelOuter(bvNone);
+  panel->SetParent(form.get());
+  auto* image = new TImage(form.get());
+  image->SetBounds(10, 10, 32, 32);
+  image->Picture().Bitmap().SetSize(32, 32);
+  image->Picture().Bitmap().Canvas().Brush().SetColor(clRed);
+  RECT all{0, 0, 32, 32};
+  image->Picture().Bitmap().Canvas().FillRect(all);
+  image->SetParent(panel);
+  form->Show();
+  RedrawWindow(panel->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+  // The window may reach the screen a moment after it is shown.
+  vex::Pixels px;
+  vex::test::PumpUntil([&] {
+    px = vex::ReadWindow(panel->Handle());
+    return px.At(20, 20) == 0xFF0000u;
+  });
+  EXPECT_EQ(px.At(20, 20), 0xFF0000u);
+  EXPECT_EQ(px.At(60, 40), 0xFFFFFFu);
+}
+
+TEST_F(ControlTest, BitBtnGlyphIsKeyedByItsCornerPixel) {
+  auto* button = new TBitBtn(form.get());
+  button->SetBounds(10, 10, 60, 30);
+  button->Glyph().SetSize(16, 16);
+  auto& c = button->Glyph().Canvas();
+  c.Brush().SetColor(clFuchsia);
+  RECT all{0, 0, 16, 16};
+  c.FillRect(all);
+  c.Brush().SetColor(clGreen);
+  RECT dot{4, 4, 12, 12};
+  c.FillRect(dot);
+  button->SetParent(form.get());
+  form->Show();
+  RedrawWindow(button->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  vex::Pixels px;
+  vex::test::PumpUntil([&] {
+    px = vex::ReadWindow(button->Handle());
+    return std::find(px.rgb.begin(), px.rgb.end(), 0x008000u) != px.rgb.end();
+  });
+  int green = 0, magenta = 0;
+  for (int y = 0; y < px.height; ++y) {
+    for (int x = 0; x < px.width; ++x) {
+      green += px.At(x, y) == 0x008000u;
+      magenta += px.At(x, y) == 0xFF00FFu;
+    }
+  }
+  EXPECT_EQ(green, 64);
+  EXPECT_EQ(magenta, 0);
+}
+
+TEST_F(ControlTest, CommonControlNotificationsComeBackToTheirObjects) {
+  auto* track = new TTrackBar(form.get());
+  track->SetBounds(0, 0, 150, 40);
+  track->SetRange(0, 10);
+  track->SetParent(form.get());
+  auto* tabs = new TTabControl(form.get());
+  tabs->SetBounds(0, 50, 200, 100);
+  tabs->SetTabs({"a", "b"});
+  tabs->SetParent(form.get());
+  auto* combo = new TComboBox(form.get());
+  combo->SetBounds(0, 160, 100, 21);
+  combo->SetStyle(csDropDownList);
+  combo->SetItems({"x", "y"});
+  combo->SetParent(form.get());
+  int trackChanges = 0, tabChanges = 0, comboChanges = 0;
+  track->OnChange = [&](TObject*) { ++trackChanges; };
+  tabs->OnChange = [&](TObject*) { ++tabChanges; };
+  combo->OnChange = [&](TObject*) { ++comboChanges; };
+  form->Show();
+  SendMessageA(track->Handle(), TBM_SETPOS, TRUE, 7);
+  SendMessageA(form->Handle(), WM_HSCROLL, MAKEWPARAM(TB_THUMBPOSITION, 7), reinterpret_cast<LPARAM>(track->Handle()));
+  EXPECT_EQ(track->Position(), 7);
+  EXPECT_EQ(trackChanges, 1);
+  NMHDR hdr{tabs->Handle(), 0, static_cast<UINT>(TCN_SELCHANGE)};
+  SendMessageA(form->Handle(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&hdr));
+  EXPECT_EQ(tabChanges, 1);
+  EXPECT_LT(tabs->AlignRect().top, 100);
+  EXPECT_GT(tabs->AlignRect().top, 0);
+  SendMessageA(form->Handle(), WM_COMMAND, MAKEWPARAM(0, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo->Handle()));
+  EXPECT_EQ(comboChanges, 1);
+  combo->SetItemIndex(1);
+  combo->RecreateWnd();
+  EXPECT_EQ(combo->ItemIndex(), 1);
 }

@@ -13,6 +13,13 @@ TEST(DemoForm, ShowsEveryControl) {
   UpdateWindow(f->Handle());
   RedrawWindow(f->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
   vex::test::PumpPending();
+  vex::test::PumpUntil([&] {
+    RECT wr{};
+    GetWindowRect(f->Handle(), &wr);
+    POINT o{0, 0};
+    ClientToScreen(f->Top->Handle(), &o);
+    return vex::ReadWindow(f->Handle()).At(o.x - wr.left + 266, o.y - wr.top + 20) == 0x005ADCu;
+  });
   const std::string path = vex::test::SaveWindowPng(f->Handle(), "widgets-demo-form");
   std::printf("screenshot: %s\n", path.c_str());
   // The image shows its icon: blue inside the transparent border, the panel's

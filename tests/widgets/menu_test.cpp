@@ -1,0 +1,122 @@
+// Popup menus, owner-drawn items and keyboard messages that belong to the form.
+#include <gtest/gtest.h>
+
+#include "recorder.h"
+#include "widgets/Vcl.h"
+#include "win_test_support.h"
+
+using namespace vcl;
+
+namespace {
+int gMenuTicks = 0;
+bool gDrawn = false;
+void CALLBACK ChooseSecondItem(HWND, UINT, UINT_PTR id, DWORD) {
+  ++gMenuTicks;
+  if (!gDrawn && gMenuTicks < 100) return;
+  KillTimer(nullptr, id);
+  // The menu's own loop reads keys from the queue.
+  HWND menuWindow = FindWindowA("#32768", nullptr);
+  PostMessageA(menuWindow, WM_KEYDOWN, VK_DOWN, 0);
+  PostMessageA(menuWindow, WM_KEYDOWN, VK_DOWN, 0);
+  PostMessageA(menuWindow, WM_KEYDOWN, VK_RETURN, 0);
+}
+}  // namespace
+
+TEST(PopupMenu, OwnerDrawnItemsAreMeasuredDrawnAndChosen) {
+  Owned<TForm> form(New<TForm>(nullptr));
+  form->Show();
+  auto* popup = new TPopupMenu(form.get());
+  popup->SetOwnerDraw(true);
+  std::vector<std::string> measured, drawn;
+  int chosen = 0;
+  for (const char* caption : {"&One", "&Two"}) {
+    auto* item = new TMenuItem(form.get());
+    item->SetCaption(caption);
+    item->OnMeasureItem = [&, item](TObject* s, TCanvas* c, int& w, int& h) {
+      EXPECT_EQ(s, item);
+      EXPECT_NE(c, nullptr);
+      measured.push_back(item->Caption());
+      w = 120;
+      h = 20;
+    };
+    item->OnDrawItem = [&, item](TObject*, TCanvas* c, const RECT& r, bool) {
+      drawn.push_back(item->Caption());
+      c->Brush().SetColor(clYellow);
+      c->FillRect(r);
+      gDrawn = true;
+    };
+    item->OnClick = [&, item](TObject*) { chosen = item->MenuIndex() + 1; };
+    popup->Items()->Add(item);
+  }
+  gMenuTicks = 0;
+  gDrawn = false;
+  SetTimer(nullptr, 0, 30, ChooseSecondItem);
+  RECT r{};
+  GetWindowRect(form->Handle(), &r);
+  popup->Popup(r.left + 20, r.top + 40);
+  EXPECT_EQ(measured, (std::vector<std::string>{"&One", "&Two"}));
+  EXPECT_GE(drawn.size(), 2u);
+  EXPECT_EQ(chosen, 2);
+}
+
+TEST(PopupMenu, ItemsCarryTheirSettingsIntoTheSystemMenu) {
+  TPopupMenu popup(nullptr);
+  auto* a = new TMenuItem(&popup);
+  a->SetCaption("Default");
+  a->SetDefault(true);
+  a->SetChecked(true);
+  auto* line = new TMenuItem(&popup);
+  line->SetCaption("-");
+  auto* b = new TMenuItem(&popup);
+  b->SetCaption("Off");
+  b->SetEnabled(false);
+  b->SetShortCut(scCtrl | 'O');
+  popup.Items()->Add(a);
+  popup.Items()->Add(line);
+  popup.Items()->Add(b);
+  HMENU h = popup.Handle();
+  ASSERT_EQ(GetMenuItemCount(h), 3);
+  EXPECT_EQ(GetMenuState(h, 0, MF_BYPOSITION) & (MF_CHECKED | MFS_DEFAULT), static_cast<UINT>(MF_CHECKED | MFS_DEFAULT));
+  EXPECT_TRUE(GetMenuState(h, 1, MF_BYPOSITION) & MF_SEPARATOR);
+  EXPECT_TRUE(GetMenuState(h, 2, MF_BYPOSITION) & MF_GRAYED);
+  char text[64] = {};
+  GetMenuStringA(h, 2, text, sizeof text, MF_BYPOSITION);
+  EXPECT_STREQ(text, "Off\tCtrl+O");
+  // Changing an item rebuilds the same menu handle.
+  b->SetVisible(false);
+  EXPECT_EQ(popup.Handle(), h);
+  EXPECT_EQ(GetMenuItemCount(h), 2);
+}
+
+TEST(FormKeys, AltCharacterReachesTheFormAsDialogChar) {
+  Owned<TForm> form(New<TForm>(nullptr));
+  auto* edit = new TEdit(form.get());
+  edit->SetParent(form.get());
+  form->Show();
+  std::vector<Seen> log;
+  int claimed = 0;
+  auto saved = form->WindowProc;
+  form->WindowProc = [&](TMessage& m) {
+    if (m.Msg == CM_DIALOGCHAR) {
+      log.push_back({form.get(), m.Msg, m.WParam});
+      if (m.WParam == 'f') {
+        m.Result = 1;  // a menu bar would claim it
+        return;
+      }
+    }
+    saved(m);
+  };
+  auto editSaved = edit->WindowProc;
+  edit->WindowProc = [&](TMessage& m) {
+    if (m.Msg == WM_SYSCHAR) ++claimed;
+    editSaved(m);
+  };
+  PostMessageA(edit->Handle(), WM_SYSCHAR, 'f', 0x20000000);
+  PostMessageA(edit->Handle(), WM_SYSCHAR, 'x', 0x20000000);
+  Application->ProcessMessages();
+  form->WindowProc = saved;
+  edit->WindowProc = editSaved;
+  ASSERT_EQ(log.size(), 2u);
+  EXPECT_EQ(log[0].wParam, static_cast<WPARAM>('f'));
+  EXPECT_EQ(claimed, 1);  // only the unclaimed one reached the edit
+}
