@@ -84,7 +84,13 @@ TEST(Program, OpensItsMainWindowAndClosesCleanly) {
   ASSERT_TRUE(CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi));
   HWND main = nullptr;
   EXPECT_TRUE(vex::test::PumpUntil([&] {
-    main = FindWindowA("TForm1", nullptr);
+    // Other tests run vexilo.exe at the same time: take this process's window only.
+    main = nullptr;
+    while ((main = FindWindowExA(nullptr, main, "TForm1", nullptr))) {
+      DWORD pid = 0;
+      GetWindowThreadProcessId(main, &pid);
+      if (pid == pi.dwProcessId) break;
+    }
     return main && IsWindowVisible(main);
   }, std::chrono::milliseconds(30000)));
   if (main) {
