@@ -1,0 +1,267 @@
+// vexilo.exe driven from the outside: started on a folder, clicked and typed
+// at, its message boxes answered, its files, attributes and registry entries
+// checked afterwards.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "VexiloDriver.h"
+#include "ico_write.h"
+#include "raster.h"
+#include "win_test_support.h"
+
+namespace vex::app::test {
+namespace {
+
+// Client points of the main window's controls (the window's own layout).
+constexpr POINT kEdit1{150, 11};
+constexpr POINT kImage1{25, 42};
+constexpr POINT kButton1{108, 39};
+constexpr POINT kBitBtn1{216, 39};
+constexpr POINT kSpeedButton1{27, 73};
+constexpr POINT kCheckBox1{24, 94 + 9};
+constexpr POINT kCheckBox2{24, 94 + 33};
+constexpr char kVerbKey[] = "Software\\Classes\\Folder\\shell\\VexiloVerb";
+
+std::string ReadAll(const std::string& path) {
+  std::string text;
+  HANDLE f = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+  if (f == INVALID_HANDLE_VALUE) return "<missing>";
+  char buffer[4096];
+  DWORD n = 0;
+  while (ReadFile(f, buffer, sizeof buffer, &n, nullptr) && n) text.append(buffer, n);
+  CloseHandle(f);
+  return text;
+}
+
+void WriteAll(const std::string& path, const std::string& text) {
+  HANDLE f = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  ASSERT_NE(f, INVALID_HANDLE_VALUE) << path;
+  DWORD n = 0;
+  WriteFile(f, text.data(), static_cast<DWORD>(text.size()), &n, nullptr);
+  CloseHandle(f);
+}
+
+// A 32x32 icon of one colour, with a transparent frame of 4 pixels.
+void WriteSquareIcon(const std::string& path, std::uint32_t rgb) {
+  vex::art::Raster r(32, 32);
+  for (int y = 4; y < 28; ++y)
+    for (int x = 4; x < 28; ++x) r.At(x, y) = vex::art::Rgba{std::uint8_t(rgb >> 16), std::uint8_t(rgb >> 8), std::uint8_t(rgb), 255};
+  const auto bytes = vex::art::EncodeIco({r});
+  WriteAll(path, std::string(bytes.begin(), bytes.end()));
+}
+
+bool HasAttribute(const std::string& path, DWORD flag) {
+  const DWORD a = GetFileAttributesA(path.c_str());
+  return a != INVALID_FILE_ATTRIBUTES && (a & flag);
+}
+
+std::string RegistryDefault(const std::string& key) {
+  char value[1024] = {};
+  LONG size = sizeof value;
+  if (RegQueryValueA(HKEY_CURRENT_USER, key.c_str(), value, &size) != ERROR_SUCCESS) return "<missing>";
+  return value;
+}
+
+
+// The edit field: Panel1's only edit.
+HWND Edit1Of(HWND main) {
+  POINT p;
+  return ChildAt(main, kEdit1, &p);
+}
+
+bool IsChecked(HWND main, POINT at) {
+  POINT p;
+  return SendMessageA(ChildAt(main, at, &p), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+SIZE ClientSize(HWND window) {
+  RECT r;
+  GetClientRect(window, &r);
+  return {r.right, r.bottom};
+}
+
+// Test folders in the temporary folder: names with a blank and GBK text.
+class AppEndToEnd : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    char temp[MAX_PATH];
+    GetTempPathA(MAX_PATH, temp);
+    Root = std::string(temp) + "vexilo e2e " + std::to_string(GetCurrentProcessId()) + " " +
+           ::testing::UnitTest::GetInstance()->current_test_info()->name();
+    CreateDirectoryA(Root.c_str(), nullptr);
+    Photos = Root + "\\我的 Photos";
+    Music = Root + "\\Music box";
+    CreateDirectoryA(Photos.c_str(), nullptr);
+    CreateDirectoryA(Music.c_str(), nullptr);
+    RedIcon = Root + "\\red.ico";
+    WriteSquareIcon(RedIcon, 0xE02020);
+    RegDeleteTreeA(HKEY_CURRENT_USER, kVerbKey);
+  }
+  void TearDown() override {
+    for (const std::string& dir : {Photos, Music}) {
+      for (const char* name : {"\\Desktop.ini", "\\red.ico"}) {
+        SetFileAttributesA((dir + name).c_str(), FILE_ATTRIBUTE_NORMAL);
+        DeleteFileA((dir + name).c_str());
+      }
+      SetFileAttributesA(dir.c_str(), FILE_ATTRIBUTE_DIRECTORY);
+      RemoveDirectoryA(dir.c_str());
+    }
+    DeleteFileA(RedIcon.c_str());
+    RemoveDirectoryA(Root.c_str());
+    RegDeleteTreeA(HKEY_CURRENT_USER, kVerbKey);
+  }
+  std::string Quoted(const std::string& s) { return "\"" + s + "\""; }
+
+  ProgramFolder Program;
+  std::string Root, Photos, Music, RedIcon;
+};
+
+TEST_F(AppEndToEnd, StartsOnTheCommandLineFolderAndShowsItsIcon) {
+  WriteAll(Photos + "\\Desktop.ini", "[.ShellClassInfo]\r\nIconFile=" + RedIcon + "\r\nIconIndex=0\r\n");
+  Vexilo app(Program.Exe(), Quoted(Photos));
+  HWND main = app.Main();
+  ASSERT_NE(main, nullptr);
+  EXPECT_EQ(WindowText(main), "Vexilov3.0");
+  EXPECT_EQ(WindowText(Edit1Of(main)), Photos);
+  const SIZE client = ClientSize(main);
+  EXPECT_EQ(client.cx, 292);
+  EXPECT_EQ(client.cy, 94);
+  RECT frame;
+  GetWindowRect(main, &frame);
+  EXPECT_EQ(frame.left, 362);
+  EXPECT_EQ(frame.top, 150);
+
+  // The icon is drawn into the picture frame: its middle is red.
+  POINT image{kImage1.x, kImage1.y};
+  ClientToScreen(main, &image);
+  std::uint32_t pixel = 0;
+  EXPECT_TRUE(vex::test::PumpUntil([&] {
+    pixel = vex::ReadScreen(RECT{image.x, image.y, image.x + 1, image.y + 1}).At(0, 0);
+    return pixel == 0xE02020u;
+  })) << std::hex << pixel;
+  vex::test::SaveWindowPng(main, "app-main-window");
+  EXPECT_EQ(app.Close(), 0u);
+}
+
+TEST_F(AppEndToEnd, UnquotedFolderWithBlanksFromAConsole) {
+  Vexilo app(Program.Exe(), Music);
+  ASSERT_NE(app.Main(), nullptr);
+  EXPECT_EQ(WindowText(Edit1Of(app.Main())), Music);
+  EXPECT_EQ(app.Close(), 0u);
+}
+
+TEST_F(AppEndToEnd, AppliesTheShownIconToATypedFolderThenRestoresIt) {
+  WriteAll(Photos + "\\Desktop.ini", "[.ShellClassInfo]\r\nIconFile=" + RedIcon + "\r\nIconIndex=0\r\n");
+  WriteAll(Music + "\\Desktop.ini", "[.ShellClassInfo]\r\nInfoTip=Songs\r\n");
+  Vexilo app(Program.Exe(), Quoted(Photos));
+  HWND main = app.Main();
+  ASSERT_NE(main, nullptr);
+  HWND edit = Edit1Of(main);
+  Vexilo::Click(main, kEdit1.x, kEdit1.y);
+  Vexilo::Key(edit, VK_END);
+  for (size_t i = 0; i < Photos.size(); ++i) Vexilo::Type(edit, "\b");
+  Vexilo::Type(edit, Music);
+  ASSERT_TRUE(vex::test::PumpUntil([&] { return WindowText(edit) == Music; })) << WindowText(edit);
+
+  Vexilo::Click(main, kButton1.x, kButton1.y);
+  EXPECT_EQ(app.AnswerMessageBox(), "文件夹图标改变成功");
+  const std::string ini = Music + "\\Desktop.ini";
+  EXPECT_EQ(ReadAll(ini), "[.ShellClassInfo]\r\nInfoTip=Songs\r\nIconIndex=0\r\nIconFile=" + RedIcon + "\r\n");
+  EXPECT_TRUE(vex::test::PumpUntil([&] {
+    return HasAttribute(ini, FILE_ATTRIBUTE_HIDDEN) && HasAttribute(Music, FILE_ATTRIBUTE_SYSTEM);
+  }, std::chrono::seconds(20)));
+
+  Vexilo::Click(main, kBitBtn1.x, kBitBtn1.y);
+  EXPECT_EQ(app.AnswerMessageBox(), "文件夹图标还原成功");
+  EXPECT_EQ(ReadAll(ini), "[.ShellClassInfo]\r\nInfoTip=Songs\r\n");  // the rest stays
+  EXPECT_TRUE(HasAttribute(Music, FILE_ATTRIBUTE_SYSTEM));
+  EXPECT_EQ(app.Close(), 0u);
+}
+
+TEST_F(AppEndToEnd, CopyOptionCopiesTheIcoAndHidesTheCopy) {
+  WriteAll(Program.Dir() + "Setup.ini", "[Copy]\r\nCopy=1\r\n");
+  WriteAll(Photos + "\\Desktop.ini", "[.ShellClassInfo]\r\nIconFile=" + RedIcon + "\r\n");
+  Vexilo app(Program.Exe(), Quoted(Photos));
+  HWND main = app.Main();
+  ASSERT_NE(main, nullptr);
+  Vexilo::Click(main, kButton1.x, kButton1.y);
+  EXPECT_EQ(app.AnswerMessageBox(), "文件夹图标改变成功");
+  EXPECT_EQ(ReadAll(Photos + "\\red.ico"), ReadAll(RedIcon));
+  EXPECT_EQ(ReadAll(Photos + "\\Desktop.ini"), "[.ShellClassInfo]\r\nIconFile=./red.ico\r\nIconIndex=0\r\n");
+  EXPECT_TRUE(vex::test::PumpUntil([&] {
+    return HasAttribute(Photos + "\\red.ico", FILE_ATTRIBUTE_HIDDEN) &&
+           HasAttribute(Photos + "\\Desktop.ini", FILE_ATTRIBUTE_HIDDEN) && HasAttribute(Photos, FILE_ATTRIBUTE_SYSTEM);
+  }, std::chrono::seconds(20)));
+  EXPECT_EQ(app.Close(), 0u);
+}
+
+TEST_F(AppEndToEnd, ApplyToAMissingFolderShowsTheWriteError) {
+  WriteAll(Photos + "\\Desktop.ini", "[.ShellClassInfo]\r\nIconFile=" + RedIcon + "\r\n");
+  const std::string missing = Root + "\\gone";
+  Vexilo app(Program.Exe(), Quoted(Photos));
+  HWND main = app.Main();
+  ASSERT_NE(main, nullptr);
+  HWND edit = Edit1Of(main);
+  Vexilo::Click(main, kEdit1.x, kEdit1.y);
+  Vexilo::Key(edit, VK_END);
+  Vexilo::Type(edit, "\\..\\gone");
+  Vexilo::Click(main, kButton1.x, kButton1.y);
+  const std::string text = app.AnswerMessageBox();
+  EXPECT_EQ(text.rfind("Unable to write to ", 0), 0u) << text;
+  EXPECT_TRUE(app.Running());  // the program carries on
+  EXPECT_EQ(app.Close(), 0u);
+}
+
+TEST_F(AppEndToEnd, OptionsAreRememberedAndTheVerbFollowsTheMenuOption) {
+  {
+    Vexilo app(Program.Exe(), "");
+    HWND main = app.Main();
+    ASSERT_NE(main, nullptr);
+    Vexilo::Click(main, kSpeedButton1.x, kSpeedButton1.y);
+    ASSERT_TRUE(vex::test::PumpUntil([&] { return ClientSize(main).cy == 193; })) << ClientSize(main).cy;
+    vex::test::SaveWindowPng(main, "app-main-window-options");
+    EXPECT_TRUE(IsChecked(main, kCheckBox1));
+    EXPECT_FALSE(IsChecked(main, kCheckBox2));
+    EXPECT_EQ(RegistryDefault(kVerbKey), "<missing>");  // a first start leaves the registry alone
+
+    Vexilo::Click(main, kCheckBox2.x, kCheckBox2.y);  // saved at once
+    EXPECT_TRUE(vex::test::PumpUntil([&] { return ReadAll(Program.Dir() + "Setup.ini").find("Copy=1") != std::string::npos; }));
+    Vexilo::Click(main, kCheckBox1.x, kCheckBox1.y);  // off: removes the verb
+    Vexilo::Click(main, kCheckBox1.x, kCheckBox1.y);  // on: writes it
+    EXPECT_TRUE(vex::test::PumpUntil([&] { return RegistryDefault(kVerbKey) == "Vexilo(&I)"; }));
+    EXPECT_EQ(RegistryDefault(std::string(kVerbKey) + "\\command"), "\"" + Program.Exe() + "\" \"%l\"");
+    Vexilo::Click(main, kSpeedButton1.x, kSpeedButton1.y);
+    EXPECT_TRUE(vex::test::PumpUntil([&] { return ClientSize(main).cy == 94; }));
+    EXPECT_EQ(app.Close(), 0u);
+  }
+  EXPECT_EQ(ReadAll(Program.Dir() + "Setup.ini"), "[Reg]\r\nMenu=1\r\n[Copy]\r\nCopy=1\r\n");
+  {
+    Vexilo app(Program.Exe(), "");
+    HWND main = app.Main();
+    ASSERT_NE(main, nullptr);
+    EXPECT_EQ(ClientSize(main).cy, 94);  // the options start hidden again
+    Vexilo::Click(main, kSpeedButton1.x, kSpeedButton1.y);
+    ASSERT_TRUE(vex::test::PumpUntil([&] { return ClientSize(main).cy == 193; }));
+    EXPECT_TRUE(IsChecked(main, kCheckBox1));
+    EXPECT_TRUE(IsChecked(main, kCheckBox2));
+    Vexilo::Click(main, kCheckBox1.x, kCheckBox1.y);
+    EXPECT_TRUE(vex::test::PumpUntil([&] { return RegistryDefault(kVerbKey) == "<missing>"; }));
+    EXPECT_EQ(app.Close(), 0u);
+  }
+  EXPECT_EQ(ReadAll(Program.Dir() + "Setup.ini"), "[Reg]\r\nMenu=0\r\n[Copy]\r\nCopy=1\r\n");
+  // With the option off the verb is removed at every start, even one put
+  // there by someone else.
+  ASSERT_EQ(RegSetValueA(HKEY_CURRENT_USER, kVerbKey, REG_SZ, "Vexilo(&I)", 10), ERROR_SUCCESS);
+  {
+    Vexilo app(Program.Exe(), "");
+    ASSERT_NE(app.Main(), nullptr);
+    EXPECT_EQ(RegistryDefault(kVerbKey), "<missing>");
+    EXPECT_EQ(app.Close(), 0u);
+  }
+}
+
+}  // namespace
+}  // namespace vex::app::test
