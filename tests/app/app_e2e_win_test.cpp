@@ -146,6 +146,48 @@ TEST_F(AppEndToEnd, StartsOnTheCommandLineFolderAndShowsItsIcon) {
   EXPECT_EQ(app.Close(), 0u);
 }
 
+// Windowed children of a parent in window order (the tab order), with their
+// classes and their rectangles in the parent's client coordinates.
+std::vector<std::pair<std::string, RECT>> ChildrenOf(HWND parent) {
+  std::vector<std::pair<std::string, RECT>> children;
+  for (HWND c = GetWindow(parent, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+    char name[64] = {};
+    GetClassNameA(c, name, sizeof name);
+    RECT r;
+    GetWindowRect(c, &r);
+    MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
+    children.emplace_back(name, r);
+  }
+  return children;
+}
+
+bool SameRect(const RECT& a, const RECT& b) {
+  return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+}
+
+TEST_F(AppEndToEnd, ControlsSitWhereTheLayoutPutsThemInTabOrder) {
+  Vexilo app(Program.Exe(), "");
+  HWND main = app.Main();
+  ASSERT_NE(main, nullptr);
+  POINT p;
+  HWND panel1 = ChildAt(main, POINT{280, 80}, &p);
+  const auto top = ChildrenOf(main);
+  ASSERT_EQ(top.size(), 2u);  // Panel1, then Panel2
+  EXPECT_TRUE(SameRect(top[0].second, RECT{0, 0, 292, 94}));
+  EXPECT_TRUE(SameRect(top[1].second, RECT{0, 94, 292, 193}));
+  const auto inPanel1 = ChildrenOf(panel1);
+  ASSERT_EQ(inPanel1.size(), 4u);
+  const char* classes[] = {"TButton", "TBitBtn", "TEdit", "TPanel"};
+  const RECT rects[] = {{56, 27, 161, 52}, {176, 27, 257, 52}, {56, 1, 257, 22}, {8, 24, 43, 59}};
+  for (size_t i = 0; i < 4; ++i) {
+    EXPECT_EQ(inPanel1[i].first, classes[i]) << i;
+    EXPECT_TRUE(SameRect(inPanel1[i].second, rects[i])) << i;
+  }
+  EXPECT_EQ(WindowText(ChildAt(main, kButton1, &p)), "应用选中的图标");
+  EXPECT_EQ(WindowText(ChildAt(main, kBitBtn1, &p)), "还原图标");
+  EXPECT_EQ(app.Close(), 0u);
+}
+
 TEST_F(AppEndToEnd, UnquotedFolderWithBlanksFromAConsole) {
   Vexilo app(Program.Exe(), Music);
   ASSERT_NE(app.Main(), nullptr);
