@@ -188,6 +188,47 @@ TEST_F(AppEndToEnd, ControlsSitWhereTheLayoutPutsThemInTabOrder) {
   EXPECT_EQ(app.Close(), 0u);
 }
 
+// How many pixels of the picture frame differ from the frame's background.
+int PaintedPixels(HWND main) {
+  POINT origin{9, 26};  // Image1 inside Panel3
+  ClientToScreen(main, &origin);
+  const vex::Pixels p = vex::ReadScreen(RECT{origin.x, origin.y, origin.x + 32, origin.y + 32});
+  const std::uint32_t face = GetSysColor(COLOR_BTNFACE);
+  const std::uint32_t faceRgb = ((face & 0xFF) << 16) | (face & 0xFF00) | ((face >> 16) & 0xFF);
+  int n = 0;
+  for (int y = 0; y < 32; ++y)
+    for (int x = 0; x < 32; ++x) n += p.At(x, y) != faceRgb;
+  return n;
+}
+
+TEST_F(AppEndToEnd, IconOutOfALibraryIsExtractedForThePicture) {
+  WriteAll(Photos + "\\Desktop.ini", "[.ShellClassInfo]\r\nIconFile=C:\\windows\\system32\\shell32.dll\r\nIconIndex=3\r\n");
+  Vexilo app(Program.Exe(), Quoted(Photos));
+  HWND main = app.Main();
+  ASSERT_NE(main, nullptr);
+  EXPECT_TRUE(vex::test::PumpUntil([&] { return PaintedPixels(main) > 100; })) << PaintedPixels(main);
+  EXPECT_EQ(app.Close(), 0u);
+}
+
+TEST_F(AppEndToEnd, BrokenIconAtStartStillOpensTheWindowWithAnEmptyPicture) {
+  WriteAll(Photos + "\\bad.ico", "this is no icon");
+  WriteAll(Photos + "\\Desktop.ini", "[.ShellClassInfo]\r\nIconFile=./bad.ico\r\n");
+  Vexilo app(Program.Exe(), Quoted(Photos));
+  HWND main = app.Main();
+  ASSERT_NE(main, nullptr);
+  EXPECT_EQ(WindowText(Edit1Of(main)), Photos);
+  // Pending paints are sent (not posted) to the program's thread and done on return.
+  RedrawWindow(main, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+  EXPECT_EQ(PaintedPixels(main), 0);
+  EXPECT_EQ(app.Windows().size(), 1u);  // no error box at start-up
+  // Applying it again does report the broken icon when it is drawn.
+  Vexilo::Click(main, kButton1.x, kButton1.y);
+  EXPECT_EQ(app.AnswerMessageBox(), "文件夹图标改变成功");
+  EXPECT_EQ(app.AnswerMessageBox(), "Icon image is not valid.");
+  EXPECT_EQ(app.Close(), 0u);
+  DeleteFileA((Photos + "\\bad.ico").c_str());
+}
+
 TEST_F(AppEndToEnd, UnquotedFolderWithBlanksFromAConsole) {
   Vexilo app(Program.Exe(), Music);
   ASSERT_NE(app.Main(), nullptr);
