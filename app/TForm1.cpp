@@ -34,7 +34,9 @@ TForm1::TForm1(TComponent* AOwner)
   BuildPanel1();
   BuildPanel2();
 
-  KnowUsage1.URL = vex::app::UsageUrlFromEnvironment();
+  KnowUsage1 = new vex::app::TKnowUsage(this);
+  KnowUsage1->SetName("KnowUsage1");
+  KnowUsage1->URL = vex::app::UsageUrlFromEnvironment();
 
   OnCreate = Method(this, &TForm1::FormCreate);
   OnShow = Method(this, &TForm1::FormShow);
@@ -153,7 +155,7 @@ void TForm1::FormCreate(TObject*) {
   vex::app::CreateIconBrowser();
 }
 
-void TForm1::FormShow(TObject*) { KnowUsage1.Visit(); }
+void TForm1::FormShow(TObject*) { KnowUsage1->Visit(); }
 void TForm1::FormDestroy(TObject*) { FLogic->FormDestroy(); }
 void TForm1::Button1Click(TObject*) { FLogic->Button1Click(); }
 void TForm1::BitBtn1Click(TObject*) { FLogic->BitBtn1Click(); }

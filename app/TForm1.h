@@ -27,7 +27,7 @@ class TForm1 : public vcl::TForm, public vex::app::TMainView {
   vcl::TCheckBox* CheckBox1;
   vcl::TCheckBox* CheckBox2;
   vcl::TLabel* Label1;
-  vex::app::TKnowUsage KnowUsage1;
+  vex::app::TKnowUsage* KnowUsage1;
 
  private:
   void FormCreate(vcl::TObject* Sender);
