@@ -61,6 +61,9 @@ class TForm : public TWinControl {
   // The window icon (large and small); empty means the system default.
   TIcon& Icon() { return FIcon; }
   TMainMenu* Menu() const { return FMenu; }
+  // Kept for code that switches it; forms here never scroll their client area.
+  bool AutoScroll() const { return FAutoScroll; }
+  void SetAutoScroll(bool value) { FAutoScroll = value; }
   void SetMenu(TMainMenu* menu);
 
   RECT ClientRect() override;
@@ -104,6 +107,7 @@ class TForm : public TWinControl {
   bool FCreated = false;
   bool FDestroyDone = false;
   bool FShownOnce = false;
+  bool FAutoScroll = false;
 };
 
 }  // namespace vcl

@@ -142,6 +142,7 @@ void TMenuItem::Changed() {
 }
 
 HMENU TMenuItem::Handle() {
+  if (FMenu) return FMenu->Handle();  // the root item stands for the whole menu
   if (FAttached) return FAttached;
   if (!FHandle) {
     FHandle.reset(CreatePopupMenu());

@@ -60,7 +60,8 @@ class TMenuItem : public TComponent {
   const std::string& Hint() const { return FHint; }
   void SetHint(const std::string& hint) { FHint = hint; }
 
-  // The command id in WM_COMMAND, and the submenu of an item with children.
+  // The command id in WM_COMMAND, and the menu that shows this item's
+  // children (the whole menu for the root item).
   UINT Command() const { return FCommand; }
   HMENU Handle();
 

@@ -9,7 +9,7 @@ namespace vcl {
 namespace {
 class TAnonymousThread final : public TThread {
  public:
-  explicit TAnonymousThread(std::function<void()> body) : body_(std::move(body)) {}
+  explicit TAnonymousThread(std::function<void()> body) : TThread(true), body_(std::move(body)) {}
 
  protected:
   void Execute() override { body_(); }
@@ -19,7 +19,11 @@ class TAnonymousThread final : public TThread {
 };
 }  // namespace
 
-TThread::TThread() = default;
+TThread::TThread(bool createSuspended) : FCreateSuspended(createSuspended) {}
+
+void TThread::AfterConstruction() {
+  if (!FCreateSuspended) Start();
+}
 
 TThread::~TThread() {
   if (FHandle) {

@@ -1,6 +1,8 @@
 #pragma once
-// A worker thread. A derived class overrides Execute and is started with
-// Start (or made by TThread::Run, which starts it at once). With
+// A worker thread. A derived class overrides Execute. Made with
+// vcl::New<TMyThread>(...) it starts at once (AfterConstruction runs Start
+// once the whole object exists), unless it was created suspended; Start
+// starts a suspended one. With
 // FreeOnTerminate the object deletes itself when Execute returns. An
 // exception that escapes Execute is kept in FatalException, never thrown on.
 #include <windows.h>
@@ -15,8 +17,9 @@ namespace vcl {
 
 class TThread : public TObject {
  public:
-  TThread();
+  explicit TThread(bool createSuspended = false);
   ~TThread() override;
+  void AfterConstruction() override;
 
   // Starts the thread (once).
   void Start();
@@ -43,6 +46,7 @@ class TThread : public TObject {
   std::atomic<bool> FTerminated{false};
   std::atomic<bool> FFinished{false};
   bool FStarted = false;
+  bool FCreateSuspended = false;
   bool FFreeOnTerminate = false;
   std::exception_ptr FFatalException;
 };

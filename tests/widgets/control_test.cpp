@@ -168,7 +168,10 @@ TEST_F(ControlTest, TimerTicksThroughTheMessageLoop) {
 namespace {
 class Worker : public TThread {
  public:
-  explicit Worker(std::atomic<int>& state) : state_(state) {}
+  explicit Worker(std::atomic<int>& state, bool suspended = true, bool selfFreeing = false)
+      : TThread(suspended), state_(state) {
+    SetFreeOnTerminate(selfFreeing);
+  }
   ~Worker() override { state_ += 10; }
 
  protected:
@@ -189,12 +192,18 @@ TEST_F(ControlTest, ThreadFreesItselfAndKeepsItsException) {
   t->Start();
   EXPECT_TRUE(vex::test::PumpUntil([&] { return state.load() == 11; }));
 
+  // Made with New, a thread starts at once.
+  std::atomic<int> started{0};
+  New<Worker>(started, false, true);
+  EXPECT_TRUE(vex::test::PumpUntil([&] { return started.load() == 11; }));
+
   std::atomic<int> ran{0};
   TThread::CreateAnonymousThread([&] { ran = 1; });
   EXPECT_TRUE(vex::test::PumpUntil([&] { return ran.load() == 1; }));
 
   std::atomic<int> kept{0};
-  Worker waited(kept);
+  Worker waited(kept);  // created suspended
+  EXPECT_FALSE(waited.Finished());
   waited.Start();
   waited.WaitFor();
   ASSERT_TRUE(waited.FatalException());

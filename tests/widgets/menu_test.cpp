@@ -82,6 +82,8 @@ TEST(PopupMenu, ItemsCarryTheirSettingsIntoTheSystemMenu) {
   char text[64] = {};
   GetMenuStringA(h, 2, text, sizeof text, MF_BYPOSITION);
   EXPECT_STREQ(text, "Off\tCtrl+O");
+  EXPECT_EQ(popup.Items()->Handle(), h);
+  EXPECT_EQ(a->Parent()->Handle(), h);
   // Changing an item rebuilds the same menu handle.
   b->SetVisible(false);
   EXPECT_EQ(popup.Handle(), h);
