@@ -73,6 +73,13 @@ bool IsFormMessage(MSG& msg) {
   if (msg.message >= WM_KEYFIRST && msg.message <= WM_KEYLAST) {
     HWND top = GetAncestor(msg.hwnd, GA_ROOT);
     TForm* form = Application ? Application->FindForm(top) : nullptr;
+    if (form && form->Menu() && (msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN)) {
+      TShortCut shortCut = static_cast<TShortCut>(msg.wParam & 0xFF);
+      if (GetKeyState(VK_SHIFT) < 0) shortCut |= scShift;
+      if (GetKeyState(VK_CONTROL) < 0) shortCut |= scCtrl;
+      if (msg.message == WM_SYSKEYDOWN || GetKeyState(VK_MENU) < 0) shortCut |= scAlt;
+      if (form->Menu()->IsShortCut(shortCut)) return true;
+    }
     if (form && IsDialogMessageA(top, &msg)) return true;
   }
   return false;

@@ -190,6 +190,15 @@ void TMenuItem::Click() {
   if (FEnabled && OnClick) OnClick(this);
 }
 
+TMenuItem* TMenuItem::FindShortCut(TShortCut shortCut) {
+  for (TMenuItem* item : FItems) {
+    if (!item->FVisible || !item->FEnabled) continue;
+    if (item->FShortCut == shortCut && item->FItems.empty()) return item;
+    if (TMenuItem* found = item->FindShortCut(shortCut)) return found;
+  }
+  return nullptr;
+}
+
 TMenuItem* TMenuItem::FromCommand(UINT command) {
   auto& c = Commands();
   auto it = c.find(command);
@@ -302,6 +311,14 @@ void TMenu::Rebuild() {
   }
   FRebuilding = false;
   MenuChanged();
+}
+
+bool TMenu::IsShortCut(TShortCut shortCut) {
+  if (shortCut == 0) return false;
+  TMenuItem* item = FItems->FindShortCut(shortCut);
+  if (!item) return false;
+  item->Click();
+  return true;
 }
 
 void TMenu::SetOwnerDraw(bool value) {

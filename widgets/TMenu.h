@@ -76,6 +76,8 @@ class TMenuItem : public TComponent {
   static bool DispatchDrawItem(const DRAWITEMSTRUCT& item);
   static bool DispatchMeasureItem(MEASUREITEMSTRUCT& item);
   static TMenuItem* FromCommand(UINT command);
+  // The enabled, visible item at any depth below this one with `shortCut`.
+  TMenuItem* FindShortCut(TShortCut shortCut);
 
  private:
   friend class TMenu;
@@ -108,6 +110,8 @@ class TMenu : public TComponent {
   void SetImages(TImageList* images);
   // Rebuilds the system menu from the item tree.
   void Rebuild();
+  // Clicks the item with this shortcut; false when there is none.
+  bool IsShortCut(TShortCut shortCut);
 
  protected:
   virtual HMENU CreateMenuHandle() = 0;

@@ -40,11 +40,15 @@ void TThread::Start() {
   if (FStarted) return;
   FStarted = true;
   unsigned id = 0;
-  FHandle = reinterpret_cast<HANDLE>(_beginthreadex(nullptr, 0, ThreadProc, this, 0, &id));
-  if (!FHandle) {
+  // Suspended until the handle is stored: a self-freeing thread may end and
+  // delete this object the moment it runs.
+  auto h = reinterpret_cast<HANDLE>(_beginthreadex(nullptr, 0, ThreadProc, this, CREATE_SUSPENDED, &id));
+  if (!h) {
     FStarted = false;
     throw EOSError("Cannot start thread");
   }
+  FHandle = h;
+  ResumeThread(h);  // `this` may be gone from here on
 }
 
 void TThread::WaitFor() {

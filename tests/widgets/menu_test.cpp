@@ -122,3 +122,50 @@ TEST(FormKeys, AltCharacterReachesTheFormAsDialogChar) {
   EXPECT_EQ(log[0].wParam, static_cast<WPARAM>('f'));
   EXPECT_EQ(claimed, 1);  // only the unclaimed one reached the edit
 }
+
+TEST(FormKeys, MenuShortCutsClickTheirItems) {
+  Owned<TForm> form(New<TForm>(nullptr));
+  auto* edit = new TEdit(form.get());
+  edit->SetParent(form.get());
+  auto* menu = new TMainMenu(form.get());
+  auto* file = new TMenuItem(form.get());
+  file->SetCaption("&File");
+  auto* open = new TMenuItem(form.get());
+  open->SetCaption("&Open");
+  open->SetShortCut(scAlt | 'O');
+  int opened = 0;
+  open->OnClick = [&](TObject*) { ++opened; };
+  file->Add(open);
+  menu->Items()->Add(file);
+  form->SetMenu(menu);
+  form->Show();
+  PostMessageA(edit->Handle(), WM_SYSKEYDOWN, 'O', 0x20000000);
+  PostMessageA(edit->Handle(), WM_SYSKEYDOWN, 'P', 0x20000000);
+  Application->ProcessMessages();
+  EXPECT_EQ(opened, 1);
+  open->SetEnabled(false);
+  PostMessageA(edit->Handle(), WM_SYSKEYDOWN, 'O', 0x20000000);
+  Application->ProcessMessages();
+  EXPECT_EQ(opened, 1);
+}
+
+TEST(FormKeys, TabMovesTheFocusInTabOrder) {
+  Owned<TForm> form(New<TForm>(nullptr));
+  auto* first = new TEdit(form.get());
+  auto* second = new TButton(form.get());
+  auto* third = new TEdit(form.get());
+  for (auto* c : std::initializer_list<TWinControl*>{first, second, third}) c->SetParent(form.get());
+  third->SetTabOrder(0);  // third, first, second
+  form->Show();
+  third->SetFocus();
+  auto tab = [&] {
+    PostMessageA(GetFocus(), WM_KEYDOWN, VK_TAB, 0);
+    Application->ProcessMessages();
+  };
+  tab();
+  EXPECT_TRUE(first->Focused());
+  tab();
+  EXPECT_TRUE(second->Focused());
+  tab();
+  EXPECT_TRUE(third->Focused());
+}
