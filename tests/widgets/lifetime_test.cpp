@@ -23,9 +23,13 @@ DWORD GdiObjects() {
 
 DWORD UserObjects() {
   if (DWORD n = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS)) return n;
-  DWORD n = 0;
+  // Window handles are shared by every process on the desktop (other tests
+  // run beside this one); menus answer only in their own process.
+  DWORD n = 0, pid = 0;
   for (UINT_PTR i = 1; i < 0x10000; ++i) {
-    n += IsWindow(reinterpret_cast<HWND>(i)) || IsMenu(reinterpret_cast<HMENU>(i));
+    const auto w = reinterpret_cast<HWND>(i);
+    if (IsWindow(w) && GetWindowThreadProcessId(w, &pid) && pid == GetCurrentProcessId()) ++n;
+    else if (IsMenu(reinterpret_cast<HMENU>(i))) ++n;
   }
   return n;
 }
