@@ -20,13 +20,21 @@ using std::chrono::milliseconds;
 
 namespace {
 
+// A copy of the built vexilo.exe in a folder of its own, so the settings
+// file it writes beside itself stays out of the build tree.
 std::string ProgramPath() {
-  char path[MAX_PATH];
-  const DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);
-  std::string p(path, n);
-  p.erase(p.find_last_of('\\'));  // tests\ sits beside the program
-  p.erase(p.find_last_of('\\') + 1);
-  return p + "vexilo.exe";
+  static const std::string copy = [] {
+    char path[MAX_PATH];
+    const DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string build(path, n);
+    build.erase(build.find_last_of('\\'));  // tests\ sits beside the program
+    build.erase(build.find_last_of('\\') + 1);
+    const std::string dir = vex::test::OutputDir() + "usage-e2e\\";
+    CreateDirectoryA(dir.c_str(), nullptr);
+    CopyFileA((build + "vexilo.exe").c_str(), (dir + "vexilo.exe").c_str(), FALSE);
+    return dir + "vexilo.exe";
+  }();
+  return copy;
 }
 
 // This process's environment with some variables replaced or removed
@@ -112,17 +120,22 @@ class Vexilo {
     return main_;
   }
 
-  // The window answers messages and its edit field takes and gives back text.
+  // The window answers messages, its edit field takes and gives back text,
+  // and the options button shows and hides the options panel.
   void ExpectWorking() const {
     DWORD_PTR ignored = 0;
-    EXPECT_NE(SendMessageTimeoutA(main_, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 5000, &ignored), 0);
+    ASSERT_NE(SendMessageTimeoutA(main_, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 5000, &ignored), 0);
     HWND edit = nullptr;
     EnumChildWindows(main_, FindEdit, reinterpret_cast<LPARAM>(&edit));
-    if (!edit) return;  // a main window without its controls yet
+    ASSERT_NE(edit, nullptr);
     SendMessageTimeoutA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("C:\\Works"), SMTO_ABORTIFHUNG, 5000, &ignored);
     char text[64] = {};
     SendMessageTimeoutA(edit, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 5000, &ignored);
     EXPECT_STREQ(text, "C:\\Works");
+    for (const int height : {193, 94}) {
+      ClickOptionsButton();
+      EXPECT_TRUE(vex::test::PumpUntil([&] { return ClientHeight() == height; })) << ClientHeight();
+    }
   }
 
   // No message box or other window besides the main one appears within `wait`.
@@ -155,6 +168,29 @@ class Vexilo {
   }
 
  private:
+  int ClientHeight() const {
+    RECT r{};
+    GetClientRect(main_, &r);
+    return r.bottom - r.top;
+  }
+
+  // A click on the options button (left 16, top 62 in the upper panel, which
+  // sits at the top left of the window), sent to the window under that point.
+  void ClickOptionsButton() const {
+    HWND target = main_;
+    POINT p{27, 73};
+    for (;;) {
+      HWND child = ChildWindowFromPointEx(target, p, CWP_SKIPINVISIBLE | CWP_SKIPTRANSPARENT);
+      if (!child || child == target) break;
+      MapWindowPoints(target, child, &p, 1);
+      target = child;
+    }
+    const LPARAM at = MAKELPARAM(p.x, p.y);
+    PostMessageA(target, WM_MOUSEMOVE, 0, at);
+    PostMessageA(target, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    PostMessageA(target, WM_LBUTTONUP, 0, at);
+  }
+
   bool started_ = false;
   PROCESS_INFORMATION pi_{};
   HWND main_ = nullptr;
