@@ -1,25 +1,13 @@
 #include "app/usage/TVisitThread.h"
 
 #include "http/THttpClient.h"
-#include "widgets/Exceptions.h"
 
 namespace vex::app {
 
-TVisitThread::TVisitThread(const std::string& url)
-    : FURL(url), FConstructed(CreateEventA(nullptr, TRUE, FALSE, nullptr)) {
-  if (!FConstructed) throw vcl::EOSError("Cannot start thread");
+TVisitThread::TVisitThread(const std::string& url) : FURL(url) {
   SetFreeOnTerminate(true);
-  try {
-    Start();
-  } catch (...) {
-    CloseHandle(FConstructed);
-    throw;
-  }
-  // The last touch of the object on this thread.
-  SetEvent(FConstructed);
+  Start();  // the object belongs to the thread from here on
 }
-
-TVisitThread::~TVisitThread() { CloseHandle(FConstructed); }
 
 void TVisitThread::Report(const std::string& url) {
   http::THttpClient client;
@@ -27,9 +15,6 @@ void TVisitThread::Report(const std::string& url) {
   client.Get(url);
 }
 
-void TVisitThread::Execute() {
-  WaitForSingleObject(FConstructed, INFINITE);
-  Report(FURL);
-}
+void TVisitThread::Execute() { Report(FURL); }
 
 }  // namespace vex::app

@@ -2,21 +2,20 @@
 // The worker that sends the usage report.  It owns its own copy of the
 // address and shares nothing else with the program; nobody waits for it,
 // stops it or looks at how it ended.
-#include <windows.h>
-
 #include <string>
 
 #include "widgets/TThread.h"
 
 namespace vex::app {
 
+// Final: the constructor starts the thread, so no derived part may still be
+// under construction when Execute runs.
 class TVisitThread final : public vcl::TThread {
  public:
   // Copies `url` and starts the worker at once.  Create it with new and
   // forget the pointer: the thread frees the object when it ends.  Throws
   // when no thread can be started.
   explicit TVisitThread(const std::string& url);
-  ~TVisitThread() override;
 
   // The worker's body, on the calling thread: one GET of `url` with a
   // default client, the answer dropped; nothing for an empty address.
@@ -29,10 +28,6 @@ class TVisitThread final : public vcl::TThread {
 
  private:
   std::string FURL;
-  // Set once the constructor is done with the object.  A worker that fails
-  // at once frees the object; it must not do so while Start is still
-  // writing the thread's handle into it.
-  HANDLE FConstructed;
 };
 
 }  // namespace vex::app
