@@ -169,16 +169,23 @@ void TForm::SetBounds(int left, int top, int width, int height) {
   }
 }
 
+// A new window for new frame styles; a form on screen stays on screen.
+void TForm::RecreateShown() {
+  const bool shown = HandleAllocated() && IsWindowVisible(Handle());
+  RecreateWnd();
+  if (shown) ShowWindow(Handle(), SW_SHOW);
+}
+
 void TForm::SetBorderIcons(TBorderIcons icons) {
   if (icons == FBorderIcons) return;
   FBorderIcons = icons;
-  RecreateWnd();
+  RecreateShown();
 }
 
 void TForm::SetBorderStyle(TFormBorderStyle style) {
   if (style == FBorderStyle) return;
   FBorderStyle = style;
-  RecreateWnd();
+  RecreateShown();
 }
 
 void TForm::SetMenu(TMainMenu* menu) {

@@ -95,6 +95,7 @@ class TForm : public TWinControl {
   DWORD ExStyleFor() const;
   SIZE FrameSize() const;
   void ApplyIcon();
+  void RecreateShown();
 
   TBorderIcons FBorderIcons = biSystemMenu | biMinimize | biMaximize;
   TFormBorderStyle FBorderStyle = bsSizeable;

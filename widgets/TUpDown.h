@@ -20,6 +20,7 @@ class TUpDown : public TWinControl {
  protected:
   void CreateParams(TCreateParams& params) override;
   void CreateWndDone() override;
+  void DestroyWnd() override { FPosition = Position(); }
   void WndProc(TMessage& message) override;
   void Notification(TComponent* AComponent, TOperation Operation) override;
 

@@ -117,6 +117,8 @@ void TWinControl::DestroyHandle() {
   if (!FHandle) return;
   for (TWinControl* child : FWinControls) child->DestroyHandle();
   DestroyWnd();
+  // The text lives in the window (an edit's typed text); keep it for the next one.
+  FText = GetText();
   HWND h = FHandle;
   DestroyWindow(h);
   if (FHandle == h) HandleDestroyed();

@@ -332,3 +332,25 @@ TEST_F(ControlTest, CommonControlNotificationsComeBackToTheirObjects) {
   combo->RecreateWnd();
   EXPECT_EQ(combo->ItemIndex(), 1);
 }
+
+TEST_F(ControlTest, RecreatedWindowsKeepWhatTheUserEntered) {
+  auto* edit = new TEdit(form.get());
+  edit->SetParent(form.get());
+  auto* box = new TCheckBox(form.get());
+  box->SetParent(form.get());
+  form->Show();
+  SetWindowTextA(edit->Handle(), "typed");
+  SendMessageA(box->Handle(), BM_CLICK, 0, 0);
+  const HWND before = edit->Handle();
+  const RECT client = form->ClientRect();
+  form->SetBorderStyle(bsDialog);  // a new window for the form and its children
+  EXPECT_NE(edit->Handle(), before);
+  EXPECT_EQ(edit->Text(), "typed");
+  EXPECT_EQ(SendMessageA(box->Handle(), BM_GETCHECK, 0, 0), BST_CHECKED);
+  EXPECT_TRUE(GetWindowLongA(form->Handle(), GWL_EXSTYLE) & WS_EX_DLGMODALFRAME);
+  EXPECT_TRUE(IsWindowVisible(form->Handle()));
+  RECT r{};
+  GetClientRect(form->Handle(), &r);
+  EXPECT_EQ(r.right, client.right);  // the client area keeps its size under the new frame
+  EXPECT_EQ(r.bottom, client.bottom);
+}
