@@ -3,6 +3,7 @@
 
 #include <fstream>
 
+#include "ico_write.h"
 #include "test_icons.h"
 #include "widgets/Vcl.h"
 #include "win_test_support.h"
@@ -90,13 +91,27 @@ TEST(Icon, LoadsAnIcoFileAtTheLargeSizeAndRejectsOthers) {
   } catch (const EInvalidGraphic& e) {
     EXPECT_STREQ(e.what(), "Icon image is not valid");
   }
-  // A real one: written with the system's help from a drawn icon.
-  TImageList list(nullptr);
-  list.SetSize(32, 32);
-  TIcon drawn;
-  drawn.SetHandle(MakeTestIcon(RGB(0, 200, 0)));
-  EXPECT_EQ(drawn.Width(), 32);
-  EXPECT_EQ(drawn.Height(), 32);
+  // A real file with a 16 and a 48 pixel image: the large size (32) is made
+  // from the closest one, and the keyed-out border stays see-through.
+  std::vector<vex::art::Raster> images;
+  for (int size : {16, 48}) {
+    vex::art::Raster r(size, size);
+    r.Fill(size / 4, size / 4, size - size / 4, size - size / 4, vex::art::Rgba::Of(0x00C800));
+    images.push_back(r);
+  }
+  const std::string good = dir + "two-sizes.ico";
+  ASSERT_TRUE(vex::art::WriteIco(good, images));
+  icon.LoadFromFile(good);
+  EXPECT_EQ(icon.Width(), GetSystemMetrics(SM_CXICON));
+  EXPECT_EQ(icon.Height(), GetSystemMetrics(SM_CYICON));
+  TBitmap canvas(32, 32, pf24bit);
+  canvas.Canvas().Brush().SetColor(clWhite);
+  RECT all{0, 0, 32, 32};
+  canvas.Canvas().FillRect(all);
+  canvas.Canvas().Draw(0, 0, icon);
+  const vex::Pixels px = vex::ReadBitmap(canvas.Handle());
+  EXPECT_EQ(px.At(16, 16), 0x00C800u);
+  EXPECT_EQ(px.At(1, 1), 0xFFFFFFu);
 }
 
 TEST(IniFile, ReadsWritesAndReportsFailedWrites) {
