@@ -1,13 +1,29 @@
 // icongen: draws the program's icons in code, so no picture is downloaded.
 //   icongen app OUT.ico        the application icon (32x32 and 16x16)
+//   icongen folder OUT.ico     Folder.ico, the icon browser's folder picture
+//   icongen gallery DIR        the shipped icons, one .ico per picture, into DIR
+//   icongen sheet OUT.png      a contact sheet of all of them, enlarged, to look at
 #include <cstdio>
 #include <string>
 
 #include "app_icon.h"
+#include "contact_sheet.h"
+#include "gallery.h"
 #include "ico_write.h"
 
+namespace {
+
+using namespace vex::art;
+
+bool WriteBoth(const std::string& path, Picture draw) {
+  if (WriteIco(path, {Render(draw, 32), Render(draw, 16)})) return true;
+  std::fprintf(stderr, "icongen: cannot write %s\n", path.c_str());
+  return false;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
-  using namespace vex::art;
   const std::string cmd = argc > 1 ? argv[1] : "";
   if (cmd == "app" && argc == 3) {
     const Raster big = DrawAppIcon();
@@ -17,6 +33,15 @@ int main(int argc, char** argv) {
     }
     return 0;
   }
-  std::fprintf(stderr, "usage: icongen app OUT.ico\n");
+  if (cmd == "folder" && argc == 3) return WriteBoth(argv[2], DrawFolder) ? 0 : 1;
+  if (cmd == "gallery" && argc == 3) {
+    std::string dir = argv[2];
+    if (!dir.empty() && dir.back() != '/') dir += '/';
+    for (const auto& pic : GalleryPictures())
+      if (!WriteBoth(dir + pic.file, pic.draw)) return 1;
+    return 0;
+  }
+  if (cmd == "sheet" && argc == 3) return WriteContactSheet(argv[2]) ? 0 : 1;
+  std::fprintf(stderr, "usage: icongen app|folder OUT.ico | gallery DIR | sheet OUT.png\n");
   return 2;
 }
