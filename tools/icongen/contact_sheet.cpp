@@ -40,7 +40,7 @@ Raster Composite(const Raster& folder, const Raster& icon16) {
 }  // namespace
 
 bool WriteContactSheet(const std::string& path) {
-  std::vector<Picture> rows{DrawFolder};
+  std::vector<Picture> rows{DrawFolder, DrawBrowserIcon};
   for (const auto& p : GalleryPictures()) rows.push_back(p.draw);
   const Raster folder = Render(DrawFolder, 32);
   Sheet s{4 * kCell, static_cast<int>(rows.size()) * kCell, {}};

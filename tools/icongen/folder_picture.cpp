@@ -27,3 +27,20 @@ void DrawFolder(Painter& p) {
 }
 
 }  // namespace vex::art
+
+namespace vex::art {
+
+// The icon browser's window icon: the folder picture under a magnifying glass.
+void DrawBrowserIcon(Painter& p) {
+  const Rgba outline = Rgba::Of(0x8A5A0C);
+  p.Outlined(Union(Box(1.5, 5.5, 12, 10.5, 1.5), Box(1.5, 8, 26, 26, 1.5)),
+             Vertical(5, 26, Rgba::Of(0xE9B84A), Rgba::Of(0xC98E1E)), outline);
+  p.Outlined(Box(1.5, 13, 26, 26, 1.5), Vertical(13, 26, Rgba::Of(0xFFE48E), Rgba::Of(0xF2B83A)), outline);
+  const Rgba dark = Rgba::Of(0x262C34);
+  p.Fill(Capsule({24.5, 24.5}, {29.5, 29.5}, 2.6), dark);
+  p.Fill(Capsule({24.8, 24.8}, {29, 29}, 1.5), Rgba::Of(0x6A4A2A));
+  p.Outlined(Circle({19, 19}, 8), Radial({16, 16}, 10, Rgba::Of(0xE8F6FF), Rgba::Of(0x8CC8F0)), dark, 1.6);
+  p.Fill(Ellipse({16.5, 16}, 2.6, 1.6), Rgba::Of(0xFFFFFF, 220));
+}
+
+}  // namespace vex::art

@@ -20,6 +20,7 @@ struct NamedPicture {
 Raster Render(Picture draw, int size);
 
 void DrawFolder(Painter& p);
+void DrawBrowserIcon(Painter& p);
 const std::vector<NamedPicture>& GalleryPictures();
 
 }  // namespace vex::art

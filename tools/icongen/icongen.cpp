@@ -3,7 +3,9 @@
 //   icongen folder OUT.ico     Folder.ico, the icon browser's folder picture
 //   icongen gallery DIR        the shipped icons, one .ico per picture, into DIR
 //   icongen sheet OUT.png      a contact sheet of all of them, enlarged, to look at
+//   icongen browser-header OUT.h   the icon browser's window icon as a C++ byte array
 #include <cstdio>
+#include <fstream>
 #include <string>
 
 #include "app_icon.h"
@@ -19,6 +21,15 @@ bool WriteBoth(const std::string& path, Picture draw) {
   if (WriteIco(path, {Render(draw, 32), Render(draw, 16)})) return true;
   std::fprintf(stderr, "icongen: cannot write %s\n", path.c_str());
   return false;
+}
+
+bool WriteHeader(const std::string& path, const std::vector<std::uint8_t>& bytes) {
+  std::ofstream out(path);
+  out << "#pragma once\n// Drawn by icongen browser-header; do not edit.\n#include <cstdint>\n\n"
+         "inline constexpr std::uint8_t kBrowserIconIco[] = {";
+  for (std::size_t i = 0; i < bytes.size(); ++i) out << (i % 16 ? " " : "\n    ") << static_cast<int>(bytes[i]) << ",";
+  out << "\n};\n";
+  return static_cast<bool>(out);
 }
 
 }  // namespace
@@ -41,7 +52,9 @@ int main(int argc, char** argv) {
       if (!WriteBoth(dir + pic.file, pic.draw)) return 1;
     return 0;
   }
+  if (cmd == "browser-header" && argc == 3)
+    return WriteHeader(argv[2], EncodeIco({Render(DrawBrowserIcon, 32), Render(DrawBrowserIcon, 16)})) ? 0 : 1;
   if (cmd == "sheet" && argc == 3) return WriteContactSheet(argv[2]) ? 0 : 1;
-  std::fprintf(stderr, "usage: icongen app|folder OUT.ico | gallery DIR | sheet OUT.png\n");
+  std::fprintf(stderr, "usage: icongen app|folder OUT.ico | gallery DIR | sheet OUT.png | browser-header OUT.h\n");
   return 2;
 }
