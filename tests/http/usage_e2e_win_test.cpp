@@ -32,6 +32,8 @@ std::string ProgramPath() {
     const std::string dir = vex::test::OutputDir() + "usage-e2e\\";
     CreateDirectoryA(dir.c_str(), nullptr);
     CopyFileA((build + "vexilo.exe").c_str(), (dir + "vexilo.exe").c_str(), FALSE);
+    // Without its folder picture the program starts with an error box.
+    CopyFileA((build + "Folder.ico").c_str(), (dir + "Folder.ico").c_str(), FALSE);
     return dir + "vexilo.exe";
   }();
   return copy;
