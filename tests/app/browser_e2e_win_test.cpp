@@ -209,6 +209,15 @@ TEST(BrowserEndToEnd, ComposesAFolderIconAndAppliesIt) {
     }
   EXPECT_GT(transparent, 0);  // the corners around the folder stay see-through
 
+  // Restore: the entries go, and with nothing else in it Desktop.ini too;
+  // the composite stays in MyIcons and the folder keeps its mark.
+  constexpr POINT kBitBtn1{216, 39};
+  Vexilo::Click(main, kBitBtn1.x, kBitBtn1.y);
+  EXPECT_EQ(app.AnswerMessageBox(), "文件夹图标还原成功");
+  EXPECT_EQ(GetFileAttributesA(ini.c_str()), INVALID_FILE_ATTRIBUTES);
+  EXPECT_NE(GetFileAttributesA(savedPath.c_str()), INVALID_FILE_ATTRIBUTES);
+  EXPECT_TRUE(HasAttribute(folder, FILE_ATTRIBUTE_SYSTEM));
+
   EXPECT_EQ(app.Close(), 0u);
   for (const char* name : {"\\Desktop.ini", "\\tool.exe"}) {
     SetFileAttributesA((folder + name).c_str(), FILE_ATTRIBUTE_NORMAL);
