@@ -1,5 +1,7 @@
 #include "iconbrowser/TFormIconExplorer.h"
 
+#include <commctrl.h>
+
 #include <utility>
 
 #include "iconbrowser/BrowserIconData.h"
@@ -161,8 +163,11 @@ void TFormIconExplorer::LoadIconsFromFile(const std::string& path) {
   for (int i = 0; i < count; ++i) {
     TIcon icon;
     icon.SetHandle(ExtractIconAt(path, i));
+    if (icon.Empty()) continue;
+    // Straight into the list's handle, which the list view shares: AddIcon
+    // would hand the image list to the list view again for every icon.
     // Item k must be image k: an icon the list cannot take gets no item.
-    const int k = ImageList1->AddIcon(icon);
+    const int k = ImageList_ReplaceIcon(ImageList1->Handle(), -1, icon.Handle());
     if (k < 0) continue;
     FSources.push_back({path, i});
     ListView1->AddItem(std::to_string(k), k);
