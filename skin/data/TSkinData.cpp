@@ -1,0 +1,166 @@
+#include "skin/data/TSkinData.h"
+
+#include <cstring>
+#include <fstream>
+#include <new>
+
+#include "skin/data/SkinDescription.h"
+#include "skin/data/TLZH.h"
+#include "skin/data/TSkinReader.h"
+#include "widgets/TApplication.h"
+
+namespace vex::skin {
+namespace {
+
+TSkinManagerLink* gLink = nullptr;
+
+std::function<void(const std::string&)>& MessageHandler() {
+  static std::function<void(const std::string&)> handler = [](const std::string& text) { vcl::ShowMessage(text); };
+  return handler;
+}
+
+// A skin file is read whole before it is decoded; anything larger than the
+// biggest archive the reader accepts cannot be a skin.
+constexpr std::uintmax_t kMaxSkinFileSize = kMaxArchiveSize;
+
+bool ReadSkinFile(const std::string& path, std::vector<std::uint8_t>& bytes) {
+  std::ifstream in(path, std::ios::binary | std::ios::ate);
+  if (!in) return false;
+  const std::streamoff size = in.tellg();
+  if (size < 0 || static_cast<std::uintmax_t>(size) > kMaxSkinFileSize) return false;
+  bytes.resize(static_cast<std::size_t>(size));
+  in.seekg(0);
+  return static_cast<bool>(in.read(reinterpret_cast<char*>(bytes.data()), size));
+}
+
+bool FileExists(const std::string& path) {
+  const DWORD attributes = GetFileAttributesA(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+}  // namespace
+
+TSkinManagerLink* SkinManagerLink() { return gLink; }
+void SetSkinManagerLink(TSkinManagerLink* link) { gLink = link; }
+
+void SetSkinMessageHandler(std::function<void(const std::string&)> handler) {
+  MessageHandler() = handler ? std::move(handler) : [](const std::string& text) { vcl::ShowMessage(text); };
+}
+
+TSkinData::TSkinData(vcl::TComponent* AOwner) : vcl::TComponent(AOwner) {
+  if (!FDesigning && gLink) {
+    gLink->AddSkinData(this);
+    FRegistered = true;
+  }
+}
+
+TSkinData::~TSkinData() {
+  if (FRegistered && gLink) gLink->RemoveSkinData(this);
+}
+
+void TSkinData::SetActive(bool value) {
+  if (value == FActive) return;
+  FActive = value;
+  if (FDesigning || FLoading || SkinFormtype != sfMainform) return;
+  if (value && NoSkin) return;
+  if (gLink) gLink->SkinAllForms(this, value);
+}
+
+void TSkinData::SetSkinFile(const std::string& path) {
+  NoSkin = true;
+  FSkinFile = path;
+  if (FDesigning) {
+    if (!path.empty()) FPackage.clear();  // bound to a file: keep no copy
+    return;
+  }
+  if (!FileExists(path)) return;
+  std::vector<std::uint8_t> bytes;
+  if (!ReadSkinFile(path, bytes)) return;
+  FPackage = std::move(bytes);
+  LoadSkin();
+  if (FLoading || SkinFormtype != sfMainform) return;
+  if (gLink) gLink->ApplyNewSkin(this);
+}
+
+std::string TSkinData::SkinStore() const { return FDesigning && !FPackage.empty() ? "(Good)" : "(none)"; }
+
+void TSkinData::ReadSkinStream(std::span<const std::uint8_t> stored) {
+  if (stored.size() < 4) return;
+  std::int32_t n = 0;
+  std::memcpy(&n, stored.data(), 4);  // little-endian, as stored
+  // A length beyond the stored bytes is a damaged design: nothing changes.
+  if (n <= 0 || static_cast<std::size_t>(n) > stored.size() - 4) return;
+  FPackage.assign(stored.begin() + 4, stored.begin() + 4 + n);
+  if (!FDesigning) LoadSkin();
+}
+
+std::vector<std::uint8_t> TSkinData::WriteSkinStream() const {
+  std::vector<std::uint8_t> out(4);
+  const auto n = static_cast<std::uint32_t>(FPackage.size());
+  for (int i = 0; i < 4; ++i) out[i] = static_cast<std::uint8_t>(n >> (8 * i));
+  out.insert(out.end(), FPackage.begin(), FPackage.end());
+  return out;
+}
+
+bool TSkinData::ReadSkinStreamResource(HMODULE module, const char* name) {
+  HRSRC info = FindResourceA(module, name, MAKEINTRESOURCEA(10));  // RT_RCDATA
+  if (!info) return false;
+  HGLOBAL data = LoadResource(module, info);
+  const void* bytes = data ? LockResource(data) : nullptr;
+  if (!bytes) return false;
+  ReadSkinStream({static_cast<const std::uint8_t*>(bytes), SizeofResource(module, info)});
+  return true;
+}
+
+void TSkinData::Loaded() {
+  FLoading = false;
+  if (FDesigning || !FActive) return;
+  if (NoSkin) {
+    FActive = false;  // nothing to skin with: the forms keep their ordinary look
+    return;
+  }
+  if (SkinFormtype == sfMainform && gLink) gLink->SkinAllForms(this, true);
+}
+
+bool TSkinData::LoadSkin() {
+  NoSkin = true;
+  if (FDesigning) return false;
+  TSkinReader reader;
+  try {
+    if (!reader.LoadPackage(FPackage)) {
+      if (reader.Status() == PackageStatus::kWrongVersion) MessageHandler()(kOlderSkinMessage);
+      return false;
+    }
+  } catch (const ElzhException&) {
+    return false;
+  } catch (const std::bad_alloc&) {
+    return false;
+  }
+  return ReadDescription(reader);
+}
+
+void TSkinData::LoadSkinBitmap(vcl::TBitmap& bitmap, const std::string& value) {
+  bitmap.SetHandle(nullptr);
+  const std::string member = SkinImageMemberName(value);
+  if (member.empty() || !FReader) return;
+  std::vector<std::uint8_t> bytes;
+  if (!FReader->ExtractMember(member, bytes) || bytes.empty()) return;
+  try {
+    bitmap.LoadFromMemory(bytes);
+  } catch (const std::exception&) {
+    bitmap.SetHandle(nullptr);  // not a bitmap file: an empty image
+  }
+}
+
+bool TSkinData::CanSkinForm(const std::string& className) {
+  if (className == "TQRStandardPreview" || className == "SysMonthCal32" || className.rfind("Tfr", 0) == 0) return false;
+  bool doSkin = true;
+  if (OnFormSkin) OnFormSkin(this, className, doSkin);
+  return doSkin;
+}
+
+void TSkinData::SkinChanged() {
+  if (OnSkinChanged) OnSkinChanged(this);
+}
+
+}  // namespace vex::skin

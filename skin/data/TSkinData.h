@@ -1,0 +1,129 @@
+#pragma once
+// TSkinData: the component that gives every window of the program a skin.  It
+// owns a skin package, decodes it, reads its description in memory and keeps
+// the skin objects and colours the skinned windows and controls paint from.
+//
+// Loading follows a form's stored design: BeginLoading, the stored
+// properties (Active is only recorded), the stored SkinStream (which loads
+// the skin at once), then Loaded.
+#include <windows.h>
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "skin/data/TDataSkinObject.h"
+#include "skin/data/TSkinManagerLink.h"
+#include "widgets/Handles.h"
+#include "widgets/TComponent.h"
+
+namespace vex::skin {
+
+class TSkinReader;
+
+enum TSkinControlType {
+  xcMainMenu, xcPopupMenu, xcToolbar, xcControlbar, xcCombo, xcCheckBox, xcRadioButton, xcProgress, xcScrollbar,
+  xcEdit, xcButton, xcBitBtn, xcSpeedButton, xcPanel, xcGroupBox, xcStatusBar, xcTab
+};
+// A set of control kinds, bit k for kind k.
+using TSkinControls = std::uint32_t;
+inline constexpr TSkinControls kAllSkinControls = 0x1FFFF;
+constexpr TSkinControls SkinControlBit(TSkinControlType kind) { return TSkinControls{1} << kind; }
+
+enum TSkinFormType { sfMainform, sfOnlyThisForm, sfDialog };
+
+// Resource name (type RCDATA) under which an executable stores its skin the
+// way a form stores SkinStream: a 32-bit length, then the package.
+inline constexpr const char* kSkinStreamResource = "SKINSTREAM";
+
+class TSkinData : public vcl::TComponent {
+ public:
+  using TOnFormSkin = std::function<void(vcl::TObject* Sender, const std::string& aName, bool& DoSkin)>;
+  using TNotifyEvent = std::function<void(vcl::TObject* Sender)>;
+
+  explicit TSkinData(vcl::TComponent* AOwner);
+  ~TSkinData() override;
+
+  // Published properties.
+  bool Active() const { return FActive; }
+  void SetActive(bool value);
+  std::int32_t DisableTag = 99;
+  TSkinControls SkinControls = kAllSkinControls;
+  const std::string& SkinFile() const { return FSkinFile; }
+  void SetSkinFile(const std::string& path);
+  // "(Good)" at design time with a package stored, otherwise "(none)".
+  std::string SkinStore() const;
+  void SetSkinStore(const std::string&) {}
+  TSkinFormType SkinFormtype = sfMainform;
+  TOnFormSkin OnFormSkin;
+  TNotifyEvent OnSkinChanged;
+
+  // The stored design.  ReadSkinStream takes a signed 32-bit little-endian
+  // length N and N package bytes; N <= 0 changes nothing.  Outside design
+  // time the skin is loaded at once.
+  void BeginLoading() { FLoading = true; }
+  bool Loading() const { return FLoading; }
+  void ReadSkinStream(std::span<const std::uint8_t> stored);
+  std::vector<std::uint8_t> WriteSkinStream() const;
+  // ReadSkinStream from an RCDATA resource of `module`; false when it has none.
+  bool ReadSkinStreamResource(HMODULE module, const char* name = kSkinStreamResource);
+  void Loaded();
+
+  bool Designing() const { return FDesigning; }
+  void SetDesigning(bool value) { FDesigning = value; }
+
+  bool LoadSkin();
+  // Fills `bitmap` from the package member a description value names (the
+  // file name after the last "\" or ":", ending in ".bmp"); empty otherwise.
+  // Only while LoadSkin reads the package.
+  void LoadSkinBitmap(vcl::TBitmap& bitmap, const std::string& value);
+  bool CanSkinForm(const std::string& className);
+  void SkinChanged();
+
+  const std::vector<std::uint8_t>& Package() const { return FPackage; }
+
+  // State read by the skinned windows and controls.
+  bool NoSkin = true;
+  std::string SkinName;
+  vcl::TColor WindowText = vcl::clWindowText, TitleTextActive = vcl::clCaptionText,
+              TitleTextInactive = vcl::SystemColor(COLOR_INACTIVECAPTIONTEXT), ButtonFace = vcl::clBtnFace,
+              ButtonText = vcl::clBtnText, ButtonHilight = vcl::clBtnHighlight, Buttonlight = vcl::clBtnHighlight,
+              ButtonShadow = vcl::clBtnShadow, ButtonDkShadow = vcl::clBtnShadow, HilightText = vcl::clHighlightText,
+              Hilight = vcl::clHighlight, Menubar = vcl::clBtnFace, MenuBarText = vcl::clMenu,
+              MenuText = vcl::clMenuText, Menu = vcl::clMenu;
+  // The description's colour Scrollbar (the skin object of that name is below).
+  vcl::TColor ScrollbarColour = vcl::clScrollBar;
+  std::vector<vcl::TColor> ColourTable;
+  vcl::BrushHandle FaceBrush;
+  vcl::TBitmap DefaultIcon;
+
+  TDataSkinButton Buttons{"Buttons"};
+  TDataSkinBorder Left{"Left"}, Right{"Right"}, Top{"Top"}, Bottom{"Bottom"};
+  TDataSkinTitle Title{"Title"};
+  std::vector<std::unique_ptr<TDataSkinSysButton>> SysButtons;
+
+  std::unique_ptr<TDataSkinObject> MenuBar, Progress, GroupBoxEdge, Toolbars;
+  std::unique_ptr<TDataSkinBorder> Tabs;
+  std::unique_ptr<TDataSkinObject> StatusBarEdges, ComboButton, SunkEdge, ExtraImages, Headerbar, MenuItem,
+      MenuBackground, Scrollbar, HorzScroll, VertScroll, HorzScrollThumb, VertScrollThumb;
+
+ private:
+  bool ReadDescription(const TSkinReader& reader);
+
+  bool FActive = false;
+  bool FLoading = false;
+  bool FDesigning = false;
+  bool FRegistered = false;
+  std::string FSkinFile;
+  std::vector<std::uint8_t> FPackage;
+  const TSkinReader* FReader = nullptr;  // while LoadSkin runs
+};
+
+// Where the skin layer's one message (a package of another version) goes:
+// by default a plain message box with the application's title.
+void SetSkinMessageHandler(std::function<void(const std::string&)> handler);
+
+}  // namespace vex::skin

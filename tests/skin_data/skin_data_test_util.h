@@ -1,0 +1,45 @@
+#pragma once
+// A stand-in for the skin manager that records what TSkinData asks of it,
+// and packages built for the tests.
+#include <cstdint>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "skin/data/TSkinData.h"
+#include "skin/data/TSkinManagerLink.h"
+
+namespace vex::skin::test {
+
+class RecordingLink : public TSkinManagerLink {
+ public:
+  RecordingLink() { SetSkinManagerLink(this); }
+  ~RecordingLink() override { SetSkinManagerLink(nullptr); }
+  void AddSkinData(TSkinData* skin) override { calls.push_back({"add", skin}); }
+  void RemoveSkinData(TSkinData* skin) override { calls.push_back({"remove", skin}); }
+  void SkinAllForms(TSkinData* skin, bool on) override { calls.push_back({on ? "skin all" : "unskin all", skin}); }
+  void ApplyNewSkin(TSkinData* skin) override { calls.push_back({"apply new", skin}); }
+  std::vector<std::string> Names() const {
+    std::vector<std::string> out;
+    for (const auto& c : calls) out.push_back(c.first);
+    return out;
+  }
+  std::vector<std::pair<std::string, TSkinData*>> calls;
+};
+
+// Counts the skin layer's messages instead of showing them.
+class MessageCounter {
+ public:
+  MessageCounter() {
+    SetSkinMessageHandler([this](const std::string& text) { messages.push_back(text); });
+  }
+  ~MessageCounter() { SetSkinMessageHandler(nullptr); }
+  std::vector<std::string> messages;
+};
+
+// The package stored in this test executable, with its length in front.
+std::vector<std::uint8_t> EmbeddedStream();
+// A stored stream holding `package`.
+std::vector<std::uint8_t> Stream(const std::vector<std::uint8_t>& package);
+
+}  // namespace vex::skin::test
