@@ -1,5 +1,6 @@
 #include "skin/data/TSkinData.h"
 
+#include <algorithm>
 #include <cstring>
 #include <fstream>
 #include <new>
@@ -95,10 +96,10 @@ void TSkinData::ReadSkinStream(std::span<const std::uint8_t> stored) {
 }
 
 std::vector<std::uint8_t> TSkinData::WriteSkinStream() const {
-  std::vector<std::uint8_t> out(4);
+  std::vector<std::uint8_t> out(4 + FPackage.size());
   const auto n = static_cast<std::uint32_t>(FPackage.size());
   for (int i = 0; i < 4; ++i) out[i] = static_cast<std::uint8_t>(n >> (8 * i));
-  out.insert(out.end(), FPackage.begin(), FPackage.end());
+  std::copy(FPackage.begin(), FPackage.end(), out.begin() + 4);
   return out;
 }
 

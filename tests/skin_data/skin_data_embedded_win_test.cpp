@@ -55,7 +55,7 @@ TEST_F(EmbeddedSkin, LoadsAndAsksTheManagerToSkinOnceLoaded) {
   EXPECT_FALSE(skin.NoSkin);
   EXPECT_TRUE(skin.Active());
   // Active was stored before the skin: only recorded then; Loaded asks.
-  EXPECT_EQ(link.Names(), (std::vector<std::string>{"skin all"}));
+  EXPECT_EQ(link.Names(), (std::vector<std::string>{"add", "skin all"}));
   EXPECT_EQ(skin.SkinName, "");  // no TitlebarSkin section
   EXPECT_EQ(skin.SkinStore(), "(none)");
   skin.SetActive(false);

@@ -27,14 +27,11 @@ HBITMAP Side(vs::TDataSkinBorder& border, int w, int h, bool stacked, bool activ
                           border.FrameCount, active || border.FrameCount < 2 ? 1 : 2);
 }
 
+// Sides are drawn keyed: the window region cuts their key pixels away.
 void Blit(HDC dc, int x, int y, HBITMAP bmp) {
-  HDC src = CreateCompatibleDC(nullptr);
-  HGDIOBJ old = SelectObject(src, bmp);
   BITMAP info{};
   GetObject(bmp, sizeof info, &info);
-  BitBlt(dc, x, y, info.bmWidth, info.bmHeight, src, 0, 0, SRCCOPY);
-  SelectObject(src, old);
-  DeleteDC(src);
+  vs::DrawTransparent(dc, RECT{x, y, x + info.bmWidth, y + info.bmHeight}, bmp, vs::kSkinKey);
   DeleteObject(bmp);
 }
 
