@@ -5,7 +5,13 @@
 //
 // Loading follows a form's stored design: BeginLoading, the stored
 // properties (Active is only recorded), the stored SkinStream (which loads
-// the skin at once), then Loaded.
+// the skin at once), then Loaded.  The main window does, in its design step:
+//   SkinData1 = new vex::skin::TSkinData(this);
+//   SkinData1->BeginLoading();
+//   SkinData1->SetActive(true);
+//   SkinData1->ReadSkinStreamResource(GetModuleHandleA(nullptr));
+//   SkinData1->Loaded();
+// with the skin embedded by vexilo_embed_skin(vexilo) (cmake/VexiloSkin.cmake).
 #include <windows.h>
 
 #include <cstdint>
