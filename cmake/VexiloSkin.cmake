@@ -34,6 +34,8 @@ function(vexilo_define_sedge_package)
     vexilo_host_tool(VEXSKIN vexskin)
     add_custom_command(OUTPUT ${VEXILO_SEDGE_PACKAGE} ${VEXILO_SEDGE_STREAM}
       COMMAND ${VEXSKIN} pack ${dir} ${VEXILO_SEDGE_PACKAGE} --order ${order}
+      # A skin the program would stumble over fails the build here.
+      COMMAND ${VEXSKIN} check ${VEXILO_SEDGE_PACKAGE}
       COMMAND ${SKINGEN} --stream ${VEXILO_SEDGE_PACKAGE} ${VEXILO_SEDGE_STREAM}
       DEPENDS ${order} ${VEXSKIN} ${SKINGEN}
       COMMENT "Packing the sedge skin")
