@@ -36,3 +36,25 @@ Bytes RandomBytes(std::uint32_t seed, std::size_t n) {
 }
 
 }  // namespace vex::skin::test
+
+namespace vex::skin::test {
+Bytes MakeBmp(int width, int height, int bitsPerPixel) {
+  const int stride = (width * bitsPerPixel + 31) / 32 * 4;
+  const int palette = bitsPerPixel <= 8 ? (4 << bitsPerPixel) : 0;
+  const int offset = 14 + 40 + palette;
+  Bytes b = {'B', 'M'};
+  PutInt32(b, offset + stride * height);
+  PutInt32(b, 0);
+  PutInt32(b, offset);
+  PutInt32(b, 40);
+  PutInt32(b, width);
+  PutInt32(b, height);
+  b.push_back(1);
+  b.push_back(0);
+  b.push_back(static_cast<std::uint8_t>(bitsPerPixel));
+  b.push_back(0);
+  for (int i = 0; i < 6; ++i) PutInt32(b, 0);
+  b.resize(static_cast<std::size_t>(offset + stride * height), 0);
+  return b;
+}
+}  // namespace vex::skin::test

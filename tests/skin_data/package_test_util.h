@@ -26,3 +26,8 @@ Bytes Compress(const Bytes& archive);
 Bytes RandomBytes(std::uint32_t seed, std::size_t n);
 
 }  // namespace vex::skin::test
+
+namespace vex::skin::test {
+// A bottom-up BI_RGB bitmap file of the given size and depth (pixels zero).
+Bytes MakeBmp(int width, int height, int bitsPerPixel = 24);
+}  // namespace vex::skin::test
