@@ -15,7 +15,7 @@ void Tree::Start() {
     son[j] = static_cast<std::int16_t>(i);
     prnt[i] = prnt[i + 1] = static_cast<std::int16_t>(j);
   }
-  for (int i = kNodes; i < kNodes + 8; ++i) freq[i] = 0xFFFF;
+  for (int i = kNodes; i < kNodes + 16; ++i) freq[i] = 0xFFFF;
   prnt[kRoot] = 0;
 }
 

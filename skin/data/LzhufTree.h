@@ -54,9 +54,9 @@ inline constexpr PositionCode kPositionCode = MakePositionCode();
 
 struct Tree {
   // freq[kNodes] is a sentinel above every real frequency; the padding after
-  // it lets the vector scan in Update read 8 entries at a time without
+  // it lets the vector scan in Update read 16 entries at a time without
   // leaving the array.
-  std::uint16_t freq[kNodes + 8];
+  std::uint16_t freq[kNodes + 16];
   // prnt[0..kNodes) holds the parent of each node, prnt[kNodes + s] the leaf
   // node of symbol s.
   std::int16_t prnt[kNodes + kSymbols];
@@ -81,11 +81,14 @@ inline int Tree::LastBelow(int from, unsigned k) const {
   const __m128i kv = _mm_set1_epi16(static_cast<short>(k));
   const __m128i zero = _mm_setzero_si128();
   for (;;) {
-    const __m128i f = _mm_loadu_si128(reinterpret_cast<const __m128i*>(&freq[l]));
     // Saturating k - f is zero exactly where f >= k (unsigned compare).
-    const int stop = _mm_movemask_epi8(_mm_cmpeq_epi16(_mm_subs_epu16(kv, f), zero));
-    if (stop != 0) return l + (__builtin_ctz(static_cast<unsigned>(stop)) >> 1) - 1;
-    l += 8;
+    const __m128i f0 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(&freq[l]));
+    const __m128i f1 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(&freq[l + 8]));
+    const unsigned s0 = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi16(_mm_subs_epu16(kv, f0), zero)));
+    const unsigned s1 = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi16(_mm_subs_epu16(kv, f1), zero)));
+    const unsigned stop = s0 | (s1 << 16);
+    if (stop != 0) return l + (__builtin_ctz(stop) >> 1) - 1;
+    l += 16;
   }
 #else
   while (k > freq[l]) ++l;
@@ -102,17 +105,16 @@ inline void Tree::Update(int c) {
       const int l = LastBelow(c + 1, k);
       freq[c] = freq[l];
       freq[l] = static_cast<std::uint16_t>(k);
-
+      // A leaf's "second child" index is the leaf itself: writing it twice
+      // saves a hard-to-predict branch.
       const int i = son[c];
       prnt[i] = static_cast<std::int16_t>(l);
-      if (i < kNodes) prnt[i + 1] = static_cast<std::int16_t>(l);
-
+      prnt[i + (i < kNodes)] = static_cast<std::int16_t>(l);
       const int j = son[l];
       son[l] = static_cast<std::int16_t>(i);
       prnt[j] = static_cast<std::int16_t>(c);
-      if (j < kNodes) prnt[j + 1] = static_cast<std::int16_t>(c);
+      prnt[j + (j < kNodes)] = static_cast<std::int16_t>(c);
       son[c] = static_cast<std::int16_t>(j);
-
       c = l;
     }
     c = prnt[c];
