@@ -24,6 +24,13 @@ TPanel::TPanel(TComponent* AOwner) : TCustomControl(AOwner) {
   SetColor(clBtnFace);
 }
 
+// Tab and the arrow keys walk into the panel's children only when the dialog
+// manager is told the panel is a container.
+void TPanel::CreateParams(TCreateParams& p) {
+  TCustomControl::CreateParams(p);
+  p.ExStyle |= WS_EX_CONTROLPARENT;
+}
+
 void TPanel::SetBevelOuter(TBevelCut bevel) {
   FBevelOuter = bevel;
   Invalidate();

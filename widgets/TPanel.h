@@ -25,6 +25,7 @@ class TPanel : public TCustomControl {
   RECT AlignRect() override;
 
  protected:
+  void CreateParams(TCreateParams& params) override;
   void Paint() override;
 
  private:

@@ -169,3 +169,27 @@ TEST(FormKeys, TabMovesTheFocusInTabOrder) {
   tab();
   EXPECT_TRUE(third->Focused());
 }
+
+TEST(FormKeys, TabWalksIntoAndOutOfPanels) {
+  Owned<TForm> form(New<TForm>(nullptr));
+  auto* panel = new TPanel(form.get());
+  panel->SetParent(form.get());
+  auto* inner1 = new TEdit(form.get());
+  auto* inner2 = new TButton(form.get());
+  inner1->SetParent(panel);
+  inner2->SetParent(panel);
+  auto* outer = new TEdit(form.get());
+  outer->SetParent(form.get());
+  form->Show();
+  inner1->SetFocus();
+  auto tab = [&] {
+    PostMessageA(GetFocus(), WM_KEYDOWN, VK_TAB, 0);
+    Application->ProcessMessages();
+  };
+  tab();
+  EXPECT_TRUE(inner2->Focused());
+  tab();
+  EXPECT_TRUE(outer->Focused());
+  tab();
+  EXPECT_TRUE(inner1->Focused());
+}
