@@ -34,6 +34,18 @@ TForm1::TForm1(TComponent* AOwner)
   BuildPanel1();
   BuildPanel2();
 
+  // The skin travels inside the program, stored the way the form's design
+  // stores it: a 32-bit length and the package.
+  SkinData1 = new vex::skin::TSkinData(this);
+  SkinData1->SetName("SkinData1");
+  SkinData1->BeginLoading();
+  SkinData1->SetActive(true);
+  SkinData1->DisableTag = 99;
+  SkinData1->SkinFormtype = vex::skin::sfMainform;
+  SkinData1->SkinControls = vex::skin::kAllSkinControls;
+  SkinData1->ReadSkinStreamResource(GetModuleHandleA(nullptr));
+  SkinData1->Loaded();
+
   KnowUsage1 = new vex::app::TKnowUsage(this);
   KnowUsage1->SetName("KnowUsage1");
   KnowUsage1->URL = vex::app::UsageUrlFromEnvironment();

@@ -8,6 +8,7 @@
 #include "app/TMainView.h"
 #include "app/TPlatform.h"
 #include "app/usage/TKnowUsage.h"
+#include "skin/data/TSkinData.h"
 #include "widgets/Vcl.h"
 
 class TForm1 : public vcl::TForm, public vex::app::TMainView {
@@ -27,6 +28,7 @@ class TForm1 : public vcl::TForm, public vex::app::TMainView {
   vcl::TCheckBox* CheckBox1;
   vcl::TCheckBox* CheckBox2;
   vcl::TLabel* Label1;
+  vex::skin::TSkinData* SkinData1;
   vex::app::TKnowUsage* KnowUsage1;
 
  private:
