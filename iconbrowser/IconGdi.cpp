@@ -1,5 +1,7 @@
 #include "iconbrowser/IconGdi.h"
 
+#include "widgets/Handles.h"
+
 #include <memory>
 #include <type_traits>
 
@@ -21,18 +23,6 @@ struct IconBitmaps {
       mask.reset(info.hbmMask);
     }
   }
-};
-
-class ScreenDc {
- public:
-  ScreenDc() : dc_(GetDC(nullptr)) {}
-  ScreenDc(const ScreenDc&) = delete;
-  ScreenDc& operator=(const ScreenDc&) = delete;
-  ~ScreenDc() { ReleaseDC(nullptr, dc_); }
-  HDC get() const { return dc_; }
-
- private:
-  HDC dc_;
 };
 
 BITMAPINFOHEADER Header(int width, int height, int bits) {
@@ -66,7 +56,7 @@ std::optional<IconPixels> ReadIconPixels(HICON icon) {
   // A monochrome icon keeps its AND and XOR halves in one double-height mask.
   p.height = bm.colour ? mb.bmHeight : mb.bmHeight / 2;
   if (p.Empty()) return std::nullopt;
-  ScreenDc screen;
+  vcl::WindowDc screen(nullptr);  // the screen
   std::vector<std::uint32_t> mask, colour;
   if (!Read32(screen.get(), bm.mask.get(), p.width, bm.colour ? p.height : 2 * p.height, mask)) return std::nullopt;
   if (bm.colour) {
@@ -103,7 +93,7 @@ HICON CreateIconFromPixels(const IconPixels& p) {
         bgra[i] = p.colour[i];  // 0xRRGGBB is BGRA in memory with alpha 0
       }
     }
-  ScreenDc screen;
+  vcl::WindowDc screen(nullptr);  // the screen
   Bitmap colour(CreateCompatibleBitmap(screen.get(), p.width, p.height));
   Bitmap mask(CreateBitmap(p.width, p.height, 1, 1, maskBits.data()));
   if (!colour || !mask) return nullptr;
@@ -140,7 +130,7 @@ std::optional<IconImageBits> ReadIconImageBits(HICON icon) {
   auto* bi = reinterpret_cast<BITMAPINFO*>(info.data());
   bi->bmiHeader = Header(im.width, im.height, im.bitCount);
   im.colourRows.resize(DibStride(im.width, im.bitCount) * static_cast<std::size_t>(im.height));
-  ScreenDc screen;
+  vcl::WindowDc screen(nullptr);  // the screen
   if (GetDIBits(screen.get(), bm.colour.get(), 0, static_cast<UINT>(im.height), im.colourRows.data(), bi,
                 DIB_RGB_COLORS) != im.height)
     return std::nullopt;

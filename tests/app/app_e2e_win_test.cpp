@@ -25,32 +25,13 @@ constexpr POINT kCheckBox1{24, 94 + 9};
 constexpr POINT kCheckBox2{24, 94 + 33};
 constexpr char kVerbKey[] = "Software\\Classes\\Folder\\shell\\VexiloVerb";
 
-std::string ReadAll(const std::string& path) {
-  std::string text;
-  HANDLE f = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-  if (f == INVALID_HANDLE_VALUE) return "<missing>";
-  char buffer[4096];
-  DWORD n = 0;
-  while (ReadFile(f, buffer, sizeof buffer, &n, nullptr) && n) text.append(buffer, n);
-  CloseHandle(f);
-  return text;
-}
-
-void WriteAll(const std::string& path, const std::string& text) {
-  HANDLE f = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-  ASSERT_NE(f, INVALID_HANDLE_VALUE) << path;
-  DWORD n = 0;
-  WriteFile(f, text.data(), static_cast<DWORD>(text.size()), &n, nullptr);
-  CloseHandle(f);
-}
-
 // A 32x32 icon of one colour, with a transparent frame of 4 pixels.
 void WriteSquareIcon(const std::string& path, std::uint32_t rgb) {
   vex::art::Raster r(32, 32);
   for (int y = 4; y < 28; ++y)
     for (int x = 4; x < 28; ++x) r.At(x, y) = vex::art::Rgba{std::uint8_t(rgb >> 16), std::uint8_t(rgb >> 8), std::uint8_t(rgb), 255};
   const auto bytes = vex::art::EncodeIco({r});
-  WriteAll(path, std::string(bytes.begin(), bytes.end()));
+  vex::test::WriteFileText(path, std::string(bytes.begin(), bytes.end()));
 }
 
 bool HasAttribute(const std::string& path, DWORD flag) {
@@ -120,7 +101,7 @@ class AppEndToEnd : public ::testing::Test {
 };
 
 TEST_F(AppEndToEnd, StartsOnTheCommandLineFolderAndShowsItsIcon) {
-  WriteAll(Photos + "\\Desktop.ini", "[.ShellClassInfo]\r\nIconFile=" + RedIcon + "\r\nIconIndex=0\r\n");
+  vex::test::WriteFileText(Photos + "\\Desktop.ini", "[.ShellClassInfo]\r\nIconFile=" + RedIcon + "\r\nIconIndex=0\r\n");
   Vexilo app(Program.Exe(), Quoted(Photos));
   HWND main = app.Main();
   ASSERT_NE(main, nullptr);
@@ -202,7 +183,7 @@ int PaintedPixels(HWND main) {
 }
 
 TEST_F(AppEndToEnd, IconOutOfALibraryIsExtractedForThePicture) {
-  WriteAll(Photos + "\\Desktop.ini", "[.ShellClassInfo]\r\nIconFile=C:\\windows\\system32\\shell32.dll\r\nIconIndex=3\r\n");
+  vex::test::WriteFileText(Photos + "\\Desktop.ini", "[.ShellClassInfo]\r\nIconFile=C:\\windows\\system32\\shell32.dll\r\nIconIndex=3\r\n");
   Vexilo app(Program.Exe(), Quoted(Photos));
   HWND main = app.Main();
   ASSERT_NE(main, nullptr);
@@ -211,8 +192,8 @@ TEST_F(AppEndToEnd, IconOutOfALibraryIsExtractedForThePicture) {
 }
 
 TEST_F(AppEndToEnd, BrokenIconAtStartStillOpensTheWindowWithAnEmptyPicture) {
-  WriteAll(Photos + "\\bad.ico", "this is no icon");
-  WriteAll(Photos + "\\Desktop.ini", "[.ShellClassInfo]\r\nIconFile=./bad.ico\r\n");
+  vex::test::WriteFileText(Photos + "\\bad.ico", "this is no icon");
+  vex::test::WriteFileText(Photos + "\\Desktop.ini", "[.ShellClassInfo]\r\nIconFile=./bad.ico\r\n");
   Vexilo app(Program.Exe(), Quoted(Photos));
   HWND main = app.Main();
   ASSERT_NE(main, nullptr);
@@ -237,8 +218,8 @@ TEST_F(AppEndToEnd, UnquotedFolderWithBlanksFromAConsole) {
 }
 
 TEST_F(AppEndToEnd, AppliesTheShownIconToATypedFolderThenRestoresIt) {
-  WriteAll(Photos + "\\Desktop.ini", "[.ShellClassInfo]\r\nIconFile=" + RedIcon + "\r\nIconIndex=0\r\n");
-  WriteAll(Music + "\\Desktop.ini", "[.ShellClassInfo]\r\nInfoTip=Songs\r\n");
+  vex::test::WriteFileText(Photos + "\\Desktop.ini", "[.ShellClassInfo]\r\nIconFile=" + RedIcon + "\r\nIconIndex=0\r\n");
+  vex::test::WriteFileText(Music + "\\Desktop.ini", "[.ShellClassInfo]\r\nInfoTip=Songs\r\n");
   Vexilo app(Program.Exe(), Quoted(Photos));
   HWND main = app.Main();
   ASSERT_NE(main, nullptr);
@@ -252,28 +233,28 @@ TEST_F(AppEndToEnd, AppliesTheShownIconToATypedFolderThenRestoresIt) {
   Vexilo::Click(main, kButton1.x, kButton1.y);
   EXPECT_EQ(app.AnswerMessageBox(), "文件夹图标改变成功");
   const std::string ini = Music + "\\Desktop.ini";
-  EXPECT_EQ(ReadAll(ini), "[.ShellClassInfo]\r\nInfoTip=Songs\r\nIconIndex=0\r\nIconFile=" + RedIcon + "\r\n");
+  EXPECT_EQ(vex::test::ReadFileText(ini), "[.ShellClassInfo]\r\nInfoTip=Songs\r\nIconIndex=0\r\nIconFile=" + RedIcon + "\r\n");
   EXPECT_TRUE(vex::test::PumpUntil([&] {
     return HasAttribute(ini, FILE_ATTRIBUTE_HIDDEN) && HasAttribute(Music, FILE_ATTRIBUTE_SYSTEM);
   }, std::chrono::seconds(20)));
 
   Vexilo::Click(main, kBitBtn1.x, kBitBtn1.y);
   EXPECT_EQ(app.AnswerMessageBox(), "文件夹图标还原成功");
-  EXPECT_EQ(ReadAll(ini), "[.ShellClassInfo]\r\nInfoTip=Songs\r\n");  // the rest stays
+  EXPECT_EQ(vex::test::ReadFileText(ini), "[.ShellClassInfo]\r\nInfoTip=Songs\r\n");  // the rest stays
   EXPECT_TRUE(HasAttribute(Music, FILE_ATTRIBUTE_SYSTEM));
   EXPECT_EQ(app.Close(), 0u);
 }
 
 TEST_F(AppEndToEnd, CopyOptionCopiesTheIcoAndHidesTheCopy) {
-  WriteAll(Program.Dir() + "Setup.ini", "[Copy]\r\nCopy=1\r\n");
-  WriteAll(Photos + "\\Desktop.ini", "[.ShellClassInfo]\r\nIconFile=" + RedIcon + "\r\n");
+  vex::test::WriteFileText(Program.Dir() + "Setup.ini", "[Copy]\r\nCopy=1\r\n");
+  vex::test::WriteFileText(Photos + "\\Desktop.ini", "[.ShellClassInfo]\r\nIconFile=" + RedIcon + "\r\n");
   Vexilo app(Program.Exe(), Quoted(Photos));
   HWND main = app.Main();
   ASSERT_NE(main, nullptr);
   Vexilo::Click(main, kButton1.x, kButton1.y);
   EXPECT_EQ(app.AnswerMessageBox(), "文件夹图标改变成功");
-  EXPECT_EQ(ReadAll(Photos + "\\red.ico"), ReadAll(RedIcon));
-  EXPECT_EQ(ReadAll(Photos + "\\Desktop.ini"), "[.ShellClassInfo]\r\nIconFile=./red.ico\r\nIconIndex=0\r\n");
+  EXPECT_EQ(vex::test::ReadFileText(Photos + "\\red.ico"), vex::test::ReadFileText(RedIcon));
+  EXPECT_EQ(vex::test::ReadFileText(Photos + "\\Desktop.ini"), "[.ShellClassInfo]\r\nIconFile=./red.ico\r\nIconIndex=0\r\n");
   EXPECT_TRUE(vex::test::PumpUntil([&] {
     return HasAttribute(Photos + "\\red.ico", FILE_ATTRIBUTE_HIDDEN) &&
            HasAttribute(Photos + "\\Desktop.ini", FILE_ATTRIBUTE_HIDDEN) && HasAttribute(Photos, FILE_ATTRIBUTE_SYSTEM);
@@ -282,7 +263,7 @@ TEST_F(AppEndToEnd, CopyOptionCopiesTheIcoAndHidesTheCopy) {
 }
 
 TEST_F(AppEndToEnd, ApplyToAMissingFolderShowsTheWriteError) {
-  WriteAll(Photos + "\\Desktop.ini", "[.ShellClassInfo]\r\nIconFile=" + RedIcon + "\r\n");
+  vex::test::WriteFileText(Photos + "\\Desktop.ini", "[.ShellClassInfo]\r\nIconFile=" + RedIcon + "\r\n");
   const std::string missing = Root + "\\gone";
   Vexilo app(Program.Exe(), Quoted(Photos));
   HWND main = app.Main();
@@ -311,7 +292,7 @@ TEST_F(AppEndToEnd, OptionsAreRememberedAndTheVerbFollowsTheMenuOption) {
     EXPECT_EQ(RegistryDefault(kVerbKey), "<missing>");  // a first start leaves the registry alone
 
     Vexilo::Click(main, kCheckBox2.x, kCheckBox2.y);  // saved at once
-    EXPECT_TRUE(vex::test::PumpUntil([&] { return ReadAll(Program.Dir() + "Setup.ini").find("Copy=1") != std::string::npos; }));
+    EXPECT_TRUE(vex::test::PumpUntil([&] { return vex::test::ReadFileText(Program.Dir() + "Setup.ini").find("Copy=1") != std::string::npos; }));
     Vexilo::Click(main, kCheckBox1.x, kCheckBox1.y);  // off: removes the verb
     Vexilo::Click(main, kCheckBox1.x, kCheckBox1.y);  // on: writes it
     EXPECT_TRUE(vex::test::PumpUntil([&] { return RegistryDefault(kVerbKey) == "Vexilo(&I)"; }));
@@ -320,7 +301,7 @@ TEST_F(AppEndToEnd, OptionsAreRememberedAndTheVerbFollowsTheMenuOption) {
     EXPECT_TRUE(vex::test::PumpUntil([&] { return ClientSize(main).cy == 94; }));
     EXPECT_EQ(app.Close(), 0u);
   }
-  EXPECT_EQ(ReadAll(Program.Dir() + "Setup.ini"), "[Reg]\r\nMenu=1\r\n[Copy]\r\nCopy=1\r\n");
+  EXPECT_EQ(vex::test::ReadFileText(Program.Dir() + "Setup.ini"), "[Reg]\r\nMenu=1\r\n[Copy]\r\nCopy=1\r\n");
   {
     Vexilo app(Program.Exe(), "");
     HWND main = app.Main();
@@ -334,7 +315,7 @@ TEST_F(AppEndToEnd, OptionsAreRememberedAndTheVerbFollowsTheMenuOption) {
     EXPECT_TRUE(vex::test::PumpUntil([&] { return RegistryDefault(kVerbKey) == "<missing>"; }));
     EXPECT_EQ(app.Close(), 0u);
   }
-  EXPECT_EQ(ReadAll(Program.Dir() + "Setup.ini"), "[Reg]\r\nMenu=0\r\n[Copy]\r\nCopy=1\r\n");
+  EXPECT_EQ(vex::test::ReadFileText(Program.Dir() + "Setup.ini"), "[Reg]\r\nMenu=0\r\n[Copy]\r\nCopy=1\r\n");
   // With the option off the verb is removed at every start, even one put
   // there by someone else.
   ASSERT_EQ(RegSetValueA(HKEY_CURRENT_USER, kVerbKey, REG_SZ, "Vexilo(&I)", 10), ERROR_SUCCESS);

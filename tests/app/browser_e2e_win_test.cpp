@@ -19,17 +19,6 @@ namespace {
 constexpr POINT kImage1{25, 42};
 constexpr POINT kButton1{108, 39};
 
-std::string ReadAll(const std::string& path) {
-  std::string text;
-  HANDLE f = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-  if (f == INVALID_HANDLE_VALUE) return {};
-  char buffer[4096];
-  DWORD n = 0;
-  while (ReadFile(f, buffer, sizeof buffer, &n, nullptr) && n) text.append(buffer, n);
-  CloseHandle(f);
-  return text;
-}
-
 std::uint32_t U16(const std::string& b, size_t at) {
   return static_cast<unsigned char>(b[at]) | static_cast<unsigned char>(b[at + 1]) << 8;
 }
@@ -177,7 +166,7 @@ TEST(BrowserEndToEnd, ComposesAFolderIconAndAppliesIt) {
   Vexilo::Click(main, kButton1.x, kButton1.y);
   EXPECT_EQ(app.AnswerMessageBox(), "文件夹图标改变成功");
   const std::string ini = folder + "\\Desktop.ini";
-  EXPECT_EQ(ReadAll(ini), "[.ShellClassInfo]\r\nIconIndex=0\r\nIconFile=" + savedPath + "\r\n");
+  EXPECT_EQ(vex::test::ReadFileText(ini), "[.ShellClassInfo]\r\nIconIndex=0\r\nIconFile=" + savedPath + "\r\n");
   EXPECT_TRUE(vex::test::PumpUntil([&] {
     return HasAttribute(ini, FILE_ATTRIBUTE_HIDDEN) && HasAttribute(folder, FILE_ATTRIBUTE_SYSTEM);
   }, std::chrono::seconds(20)));
@@ -185,7 +174,7 @@ TEST(BrowserEndToEnd, ComposesAFolderIconAndAppliesIt) {
 
   // One 32x32 image; its directory entry in the standard form; opaque
   // wherever the folder picture is opaque (the masks intersect).
-  const auto images = ReadIco(ReadAll(savedPath));
+  const auto images = ReadIco(vex::test::ReadFileText(savedPath));
   ASSERT_EQ(images.size(), 1u);
   const IcoImage& composite = images[0];
   EXPECT_EQ(composite.width, 32);
@@ -194,7 +183,7 @@ TEST(BrowserEndToEnd, ComposesAFolderIconAndAppliesIt) {
   EXPECT_EQ(composite.planes, 1);
   EXPECT_EQ(composite.entryBits, composite.bitmapBits);
   EXPECT_EQ(composite.colourCount, composite.bitmapBits >= 8 ? 0 : 1 << composite.bitmapBits);
-  const auto folderImages = ReadIco(ReadAll(program.Dir() + "Folder.ico"));
+  const auto folderImages = ReadIco(vex::test::ReadFileText(program.Dir() + "Folder.ico"));
   const IcoImage* folder32 = nullptr;
   for (const auto& img : folderImages)
     if (img.width == 32) folder32 = &img;

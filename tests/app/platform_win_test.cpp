@@ -13,25 +13,6 @@
 namespace vex::app {
 namespace {
 
-std::string ReadAll(const std::string& path) {
-  std::string text;
-  HANDLE f = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-  if (f == INVALID_HANDLE_VALUE) return "<missing>";
-  char buffer[4096];
-  DWORD n = 0;
-  while (ReadFile(f, buffer, sizeof buffer, &n, nullptr) && n) text.append(buffer, n);
-  CloseHandle(f);
-  return text;
-}
-
-void WriteAll(const std::string& path, const std::string& text) {
-  HANDLE f = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-  ASSERT_NE(f, INVALID_HANDLE_VALUE) << path;
-  DWORD n = 0;
-  WriteFile(f, text.data(), static_cast<DWORD>(text.size()), &n, nullptr);
-  CloseHandle(f);
-}
-
 // A fresh folder with a blank and a GBK name in its path, removed afterwards.
 class WinPlatformTest : public ::testing::Test {
  protected:
@@ -67,7 +48,7 @@ class WinPlatformTest : public ::testing::Test {
 };
 
 TEST_F(WinPlatformTest, ProfileReadsMatchWithoutCaseAndTakeTheFirstOccurrence) {
-  WriteAll(Ini, "[.shellclassinfo]\r\niconfile=first.ico\r\nIconFile=second.ico\r\nIconIndex=0x1A\r\n"
+  vex::test::WriteFileText(Ini, "[.shellclassinfo]\r\niconfile=first.ico\r\nIconFile=second.ico\r\nIconIndex=0x1A\r\n"
                 "[.ShellClassInfo]\r\nIconFile=third.ico\r\n");
   EXPECT_EQ(P.ReadIni(Ini, ".ShellClassInfo", "IconFile", ""), "first.ico");
   EXPECT_EQ(P.ReadIni(Ini, ".ShellClassInfo", "IconIndex", ""), "0x1A");
@@ -76,7 +57,7 @@ TEST_F(WinPlatformTest, ProfileReadsMatchWithoutCaseAndTakeTheFirstOccurrence) {
 }
 
 TEST_F(WinPlatformTest, KeysAndSectionsAreListedAndDeletedOneByOne) {
-  WriteAll(Ini, "[.ShellClassInfo]\r\nLocalizedResourceName=Holiday\r\nIconFile=a.ico\r\n[Other]\r\nX=1\r\n");
+  vex::test::WriteFileText(Ini, "[.ShellClassInfo]\r\nLocalizedResourceName=Holiday\r\nIconFile=a.ico\r\n[Other]\r\nX=1\r\n");
   EXPECT_EQ(P.IniSections(Ini), (std::vector<std::string>{".ShellClassInfo", "Other"}));
   EXPECT_EQ(P.IniKeys(Ini, ".shellclassinfo"), (std::vector<std::string>{"LocalizedResourceName", "IconFile"}));
   EXPECT_TRUE(P.DeleteIniKey(Ini, ".ShellClassInfo", "IconFile"));
@@ -94,12 +75,12 @@ TEST_F(WinPlatformTest, WriteToAMissingFolderFails) {
 
 TEST_F(WinPlatformTest, ApplyHidesTheFilesAndMarksTheFolderInTheBackground) {
   const std::string icon = Dir + "\\source.ico";
-  WriteAll(icon, "not really an icon");
+  vex::test::WriteFileText(icon, "not really an icon");
   const std::string target = Dir + "\\target dir";
   ASSERT_TRUE(CreateDirectoryA(target.c_str(), nullptr));
   TFolderIcon(P).Apply(target, {icon, 3}, true);
-  EXPECT_EQ(ReadAll(target + "\\Desktop.ini"), "[.ShellClassInfo]\r\nIconIndex=0\r\nIconFile=./source.ico\r\n");
-  EXPECT_EQ(ReadAll(target + "\\source.ico"), "not really an icon");
+  EXPECT_EQ(vex::test::ReadFileText(target + "\\Desktop.ini"), "[.ShellClassInfo]\r\nIconIndex=0\r\nIconFile=./source.ico\r\n");
+  EXPECT_EQ(vex::test::ReadFileText(target + "\\source.ico"), "not really an icon");
   // attrib runs on its own; wait for what it records.
   EXPECT_TRUE(test::PumpUntil([&] {
     return HasAttribute(target + "\\Desktop.ini", FILE_ATTRIBUTE_HIDDEN) &&
@@ -118,7 +99,7 @@ TEST_F(WinPlatformTest, ApplyHidesTheFilesAndMarksTheFolderInTheBackground) {
 }
 
 TEST_F(WinPlatformTest, RestoreLeavesTheRestOfTheFile) {
-  WriteAll(Ini, "[.ShellClassInfo]\r\nLocalizedResourceName=Holiday\r\nIconFile=a.ico\r\nIconIndex=1\r\n");
+  vex::test::WriteFileText(Ini, "[.ShellClassInfo]\r\nLocalizedResourceName=Holiday\r\nIconFile=a.ico\r\nIconIndex=1\r\n");
   EXPECT_TRUE(TFolderIcon(P).Restore(Dir));
   EXPECT_EQ(P.IniKeys(Ini, ".ShellClassInfo"), std::vector<std::string>{"LocalizedResourceName"});
   EXPECT_FALSE(TFolderIcon(P).Restore(Dir));
@@ -126,11 +107,11 @@ TEST_F(WinPlatformTest, RestoreLeavesTheRestOfTheFile) {
 
 TEST_F(WinPlatformTest, CopyOntoItselfFailsAndCopyReplaces) {
   const std::string a = Dir + "\\a.ico", b = Dir + "\\b.ico";
-  WriteAll(a, "A");
-  WriteAll(b, "B");
+  vex::test::WriteFileText(a, "A");
+  vex::test::WriteFileText(b, "B");
   EXPECT_FALSE(P.CopyFileReplacing(a, a));
   EXPECT_TRUE(P.CopyFileReplacing(a, b));
-  EXPECT_EQ(ReadAll(b), "A");
+  EXPECT_EQ(vex::test::ReadFileText(b), "A");
   EXPECT_TRUE(P.RemoveFile(b));
   EXPECT_FALSE(P.RemoveFile(b));
 }

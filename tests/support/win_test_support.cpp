@@ -1,5 +1,7 @@
 #include "win_test_support.h"
 
+#include <gtest/gtest.h>
+
 namespace vex::test {
 
 void PumpPending() {
@@ -32,6 +34,25 @@ std::string OutputDir() {
   dir += "test-output\\";
   CreateDirectoryA(dir.c_str(), nullptr);
   return dir;
+}
+
+std::string ReadFileText(const std::string& path) {
+  std::string text;
+  HANDLE f = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+  if (f == INVALID_HANDLE_VALUE) return "<missing>";
+  char buffer[4096];
+  DWORD n = 0;
+  while (ReadFile(f, buffer, sizeof buffer, &n, nullptr) && n) text.append(buffer, n);
+  CloseHandle(f);
+  return text;
+}
+
+void WriteFileText(const std::string& path, const std::string& text) {
+  HANDLE f = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  ASSERT_NE(f, INVALID_HANDLE_VALUE) << path;
+  DWORD n = 0;
+  WriteFile(f, text.data(), static_cast<DWORD>(text.size()), &n, nullptr);
+  CloseHandle(f);
 }
 
 std::string SaveWindowPng(HWND window, const std::string& name) {

@@ -22,6 +22,12 @@ void PumpPending();
 // (created on first use), with a trailing backslash.
 std::string OutputDir();
 
+// A whole file's bytes; "<missing>" when it cannot be opened, so a missing
+// file never compares equal to expected contents.
+std::string ReadFileText(const std::string& path);
+// Replaces a file with `text` (a test failure when it cannot be created).
+void WriteFileText(const std::string& path, const std::string& text);
+
 // Saves a window as shown on screen (frame included) to OutputDir()/name.png
 // and returns the full path.
 std::string SaveWindowPng(HWND window, const std::string& name);
