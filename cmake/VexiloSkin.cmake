@@ -61,3 +61,16 @@ function(vexilo_embed_skin target)
   set_source_files_properties(${rc} PROPERTIES OBJECT_DEPENDS ${VEXILO_SEDGE_STREAM})
   add_dependencies(${target} sedge_package)
 endfunction()
+
+# vexilo_link_skin_engine(target): links the skin engine (skinned windows and,
+# once built, the control skinners) into an executable.  The engine attaches
+# to windows from outside: nothing in the program calls it, its objects
+# register themselves with the skin data when they are linked in, so they
+# are linked whole.
+function(vexilo_link_skin_engine target)
+  foreach(lib IN ITEMS vex_skin_windows vex_skin_controls)
+    if(TARGET ${lib})
+      target_link_libraries(${target} PRIVATE "$<LINK_LIBRARY:WHOLE_ARCHIVE,${lib}>")
+    endif()
+  endforeach()
+endfunction()

@@ -14,6 +14,7 @@ namespace vex::skin {
 namespace {
 
 TSkinManagerLink* gLink = nullptr;
+TSkinManagerFactory gFactory = nullptr;
 
 std::function<void(const std::string&)>& MessageHandler() {
   static std::function<void(const std::string&)> handler = [](const std::string& text) { vcl::ShowMessage(text); };
@@ -43,14 +44,20 @@ bool FileExists(const std::string& path) {
 
 TSkinManagerLink* SkinManagerLink() { return gLink; }
 void SetSkinManagerLink(TSkinManagerLink* link) { gLink = link; }
+void SetSkinManagerFactory(TSkinManagerFactory factory) { gFactory = factory; }
+TSkinManagerLink* EnsureSkinManager() {
+  if (!gLink && gFactory) gLink = gFactory();
+  return gLink;
+}
 
 void SetSkinMessageHandler(std::function<void(const std::string&)> handler) {
   MessageHandler() = handler ? std::move(handler) : [](const std::string& text) { vcl::ShowMessage(text); };
 }
 
 TSkinData::TSkinData(vcl::TComponent* AOwner) : vcl::TComponent(AOwner) {
-  if (!FDesigning && gLink) {
-    gLink->AddSkinData(this);
+  if (FDesigning) return;
+  if (TSkinManagerLink* link = EnsureSkinManager()) {
+    link->AddSkinData(this);
     FRegistered = true;
   }
 }
@@ -64,7 +71,7 @@ void TSkinData::SetActive(bool value) {
   FActive = value;
   if (FDesigning || FLoading || SkinFormtype != sfMainform) return;
   if (value && NoSkin) return;
-  if (gLink) gLink->SkinAllForms(this, value);
+  if (gLink) gLink->SetAction(value ? 1 : 2);
 }
 
 void TSkinData::SetSkinFile(const std::string& path) {
@@ -79,8 +86,10 @@ void TSkinData::SetSkinFile(const std::string& path) {
   if (!ReadSkinFile(path, bytes)) return;
   FPackage = std::move(bytes);
   LoadSkin();
-  if (FLoading || SkinFormtype != sfMainform) return;
-  if (gLink) gLink->ApplyNewSkin(this);
+  if (FLoading || SkinFormtype != sfMainform || !gLink) return;
+  gLink->SetChangedSkin(this);
+  gLink->ClearAllButtons();
+  gLink->SetAction(3);
 }
 
 std::string TSkinData::SkinStore() const { return FDesigning && !FPackage.empty() ? "(Good)" : "(none)"; }
@@ -120,7 +129,7 @@ void TSkinData::Loaded() {
     FActive = false;  // nothing to skin with: the forms keep their ordinary look
     return;
   }
-  if (SkinFormtype == sfMainform && gLink) gLink->SkinAllForms(this, true);
+  if (SkinFormtype == sfMainform && gLink) gLink->SetAction(1);
 }
 
 bool TSkinData::LoadSkin() {

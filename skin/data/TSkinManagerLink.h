@@ -1,7 +1,9 @@
 #pragma once
 // What a TSkinData asks of the process-wide skin manager.  The skinned-window
-// layer installs the manager's link; until one is installed the requests go
-// nowhere and TSkinData only records its own state.
+// layer registers a factory for its manager; the first run-time TSkinData
+// creates the manager through it.  Without a registered factory (a program
+// that links only the skin data) the requests go nowhere and TSkinData only
+// records its own state.
 namespace vex::skin {
 
 class TSkinData;
@@ -12,16 +14,24 @@ class TSkinManagerLink {
   // A component was created (outside design time) or is being destroyed.
   virtual void AddSkinData(TSkinData* skin) = 0;
   virtual void RemoveSkinData(TSkinData* skin) = 0;
-  // Skin every form (on) or take the skin off every form (off).
-  virtual void SkinAllForms(TSkinData* skin, bool on) = 0;
-  // A skin file was loaded at run time: use this component, make every
-  // skinned form drop its caption buttons, apply the changed skin (the
-  // manager calls SkinChanged when done).
-  virtual void ApplyNewSkin(TSkinData* skin) = 0;
+  // 1: switch skinning on; 2: switch it off; 3: a skin has been reloaded.
+  virtual void SetAction(int code) = 0;
+  // The component whose skin changed; told (SkinChanged) once action 3 is done.
+  virtual void SetChangedSkin(TSkinData* skin) = 0;
+  // Every skinned window drops its caption buttons (they were built from the
+  // old skin's caption-button list).
+  virtual void ClearAllButtons() = 0;
 };
 
-// The installed link, or null.
+// The manager, or null while there is none.
 TSkinManagerLink* SkinManagerLink();
+// Installs a manager (or a stand-in, in tests); null removes it.
 void SetSkinManagerLink(TSkinManagerLink* link);
+
+using TSkinManagerFactory = TSkinManagerLink* (*)();
+// The skinned-window layer registers how its manager is made.
+void SetSkinManagerFactory(TSkinManagerFactory factory);
+// The manager, created through the registered factory when there is none.
+TSkinManagerLink* EnsureSkinManager();
 
 }  // namespace vex::skin

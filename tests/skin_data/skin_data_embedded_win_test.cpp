@@ -55,11 +55,11 @@ TEST_F(EmbeddedSkin, LoadsAndAsksTheManagerToSkinOnceLoaded) {
   EXPECT_FALSE(skin.NoSkin);
   EXPECT_TRUE(skin.Active());
   // Active was stored before the skin: only recorded then; Loaded asks.
-  EXPECT_EQ(link.Names(), (std::vector<std::string>{"add", "skin all"}));
+  EXPECT_EQ(link.Names(), (std::vector<std::string>{"add", "action 1"}));
   EXPECT_EQ(skin.SkinName, "");  // no TitlebarSkin section
   EXPECT_EQ(skin.SkinStore(), "(none)");
   skin.SetActive(false);
-  EXPECT_EQ(link.Names().back(), "unskin all");
+  EXPECT_EQ(link.Names().back(), "action 2");
 }
 
 TEST_F(EmbeddedSkin, CaptionButtonsAndTheThreeMdiButtons) {

@@ -183,14 +183,14 @@ TEST(SkinDataLoad, SkinFileAtRunTimeLoadsAndHandsTheSkinToTheManager) {
   EXPECT_FALSE(skin.NoSkin);
   EXPECT_EQ(skin.SkinFile(), path);
   EXPECT_EQ(skin.SysButtons.size(), 8u);
-  EXPECT_EQ(link.Names(), (std::vector<std::string>{"add", "apply new"}));
+  EXPECT_EQ(link.Names(), (std::vector<std::string>{"add", "changed", "clear buttons", "action 3"}));
   skin.SkinChanged();
   EXPECT_EQ(changed, 1);
 
   skin.SetSkinFile(path + ".missing");
   EXPECT_TRUE(skin.NoSkin);
   EXPECT_EQ(skin.SysButtons.size(), 8u);  // the objects stay
-  EXPECT_EQ(link.Names().size(), 2u);
+  EXPECT_EQ(link.Names().size(), 4u);
   std::remove(path.c_str());
 }
 

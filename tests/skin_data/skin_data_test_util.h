@@ -17,8 +17,9 @@ class RecordingLink : public TSkinManagerLink {
   ~RecordingLink() override { SetSkinManagerLink(nullptr); }
   void AddSkinData(TSkinData* skin) override { calls.push_back({"add", skin}); }
   void RemoveSkinData(TSkinData* skin) override { calls.push_back({"remove", skin}); }
-  void SkinAllForms(TSkinData* skin, bool on) override { calls.push_back({on ? "skin all" : "unskin all", skin}); }
-  void ApplyNewSkin(TSkinData* skin) override { calls.push_back({"apply new", skin}); }
+  void SetAction(int code) override { calls.push_back({"action " + std::to_string(code), nullptr}); }
+  void SetChangedSkin(TSkinData* skin) override { calls.push_back({"changed", skin}); }
+  void ClearAllButtons() override { calls.push_back({"clear buttons", nullptr}); }
   std::vector<std::string> Names() const {
     std::vector<std::string> out;
     for (const auto& c : calls) out.push_back(c.first);

@@ -1,0 +1,78 @@
+// TSkinForm: the MDI client of a skinned MDI frame.  The client announces
+// its children (they are skinned when it refreshes the frame's menu), never
+// shows scroll bars, and never puts a native menu on the frame.
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include "skin/windows/SkinMessages.h"
+#include "skin/windows/TSkinForm.h"
+#include "skin/windows/TSkinManage.h"
+
+namespace vex::skin {
+
+LRESULT CALLBACK ClientSubclassProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                    DWORD_PTR data) {
+  auto* frame = reinterpret_cast<TSkinForm*>(data);
+  vcl::TMessage m{msg, wParam, lParam, 0};
+  {
+    TFrameProcScope scope(*frame);
+    try {
+      frame->ClientWndProc(m);
+    } catch (...) {
+    }
+  }
+  if (msg == WM_NCDESTROY) RemoveWindowSubclass(window, ClientSubclassProc, id);
+  return m.Result;
+}
+
+void TSkinForm::SubclassClient() {
+  if (FClientSubclassed || !FClientWnd) return;
+  FClientSubclassed =
+      SetWindowSubclass(FClientWnd, ClientSubclassProc, kClientSubclassId, reinterpret_cast<DWORD_PTR>(this));
+}
+
+void TSkinForm::UnsubclassClient() {
+  if (!FClientSubclassed) return;
+  RemoveWindowSubclass(FClientWnd, ClientSubclassProc, kClientSubclassId);
+  FClientSubclassed = false;
+}
+
+void TSkinForm::ClientWndProc(vcl::TMessage& m) {
+  auto passOn = [&] { m.Result = DefSubclassProc(FClientWnd, m.Msg, m.WParam, m.LParam); };
+  TSkinManage* manager = SkinManager();
+  switch (m.Msg) {
+    case WM_NCCALCSIZE: {
+      const LONG_PTR style = GetWindowLongPtrA(FClientWnd, GWL_STYLE);
+      const LONG_PTR plain = style & ~static_cast<LONG_PTR>(WS_HSCROLL | WS_VSCROLL);
+      if (plain != style) SetWindowLongPtrA(FClientWnd, GWL_STYLE, plain);
+      passOn();
+      return;
+    }
+    case WM_MDICREATE:
+      passOn();
+      FNewChild = reinterpret_cast<HWND>(m.Result);
+      return;
+    case WM_MDIDESTROY:
+      if (manager) manager->UnskinWindow(reinterpret_cast<HWND>(m.WParam));
+      passOn();
+      if (manager && IsWindow(FHandle)) manager->SetMdiMax(MdiChildMaximized());
+      return;
+    case WM_MDISETMENU:
+      // Not the client's business: the frame keeps its own (skinned) menu.
+      m.Result = SendMessageA(FHandle, m.Msg, m.WParam, m.LParam);
+      return;
+    case WM_MDIREFRESHMENU:
+      if (FNewChild && manager) {
+        manager->SkinWindow(FNewChild);
+        PostMessageA(FHandle, WM_SKINNCPAINT, 0, 0);
+      }
+      passOn();
+      return;
+    default:
+      passOn();
+      return;
+  }
+}
+
+}  // namespace vex::skin

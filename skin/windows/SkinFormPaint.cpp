@@ -1,0 +1,135 @@
+// TSkinForm: painting the non-client area.  Each side is composed off screen
+// and copied in one transfer; the title bar (with the tops of the two sides,
+// the caption text and the caption buttons) is composed in FTitleBitmap and
+// copied at once, so nothing of it flickers.
+#include <algorithm>
+#include <string>
+
+#include "skin/data/BitmapHelpers.h"
+#include "skin/data/GdiScope.h"
+#include "skin/data/TSkinData.h"
+#include "skin/windows/ScratchBitmap.h"
+#include "skin/windows/TSkinForm.h"
+
+namespace vex::skin {
+namespace {
+
+void Blit(HDC dc, int x, int y, HBITMAP picture, int width, int height, int sx = 0, int sy = 0) {
+  if (!picture || width <= 0 || height <= 0) return;
+  MemoryDc from(picture);
+  BitBlt(dc, x, y, width, height, from.Get(), sx, sy, SRCCOPY);
+}
+
+// Makes `bitmap` width x height unless it already is.
+void EnsureSize(vcl::BitmapHandle& bitmap, SIZE& size, int width, int height) {
+  if (bitmap && size.cx == width && size.cy == height) return;
+  ScreenDc screen;
+  bitmap.reset(CreateCompatibleBitmap(screen.Get(), width, height));
+  size = bitmap ? SIZE{width, height} : SIZE{};
+}
+
+}  // namespace
+
+HBITMAP TSkinForm::BuildBorder(TFrameSide side, const RECT& rect) {
+  if (!FSkinData) return nullptr;
+  TDataSkinBorder* borders[] = {&FSkinData->Left, &FSkinData->Right, &FSkinData->Top, &FSkinData->Bottom};
+  TDataSkinBorder& border = *borders[side];
+  // A border without a frame count counts as one frame.
+  const int frames = std::max(1, border.FrameCount);
+  const int frame = FActive || frames == 1 ? 1 : 2;
+  const bool stacked = side == fsTop || side == fsBottom;
+  return BuildElement(rect, border.Image.Handle(), border.Margins(), stacked, border.Tile != 1, frames, frame);
+}
+
+void TSkinForm::PaintBorder(TFrameSide side, const RECT& rect, HDC dc) {
+  OwnedBitmap element(BuildBorder(side, rect));
+  Blit(dc, rect.left, rect.top, element.Get(), rect.right - rect.left, rect.bottom - rect.top);
+}
+
+void TSkinForm::PaintFrame(HDC dc) {
+  if (!ScratchBitmap() || (FSkinState != kSkinActive && FSkinState != kSkinApplying) || MdiChildAside()) return;
+  if (!FSkinData || FSkinData->NoSkin) return;
+  HDC own = nullptr;
+  if (!dc) dc = own = GetWindowDC(FHandle);
+  if (!dc) return;
+  try {
+    GetWindowRect(FHandle, &FWindowRect);
+    FWidth = FWindowRect.right - FWindowRect.left;
+    FHeight = FWindowRect.bottom - FWindowRect.top;
+    const int w = FWidth, h = FHeight;
+    OwnedBitmap left(BuildBorder(fsLeft, RECT{0, 0, FLeftWidth, h}));
+    OwnedBitmap right(BuildBorder(fsRight, RECT{0, 0, FRightWidth, h}));
+    Blit(dc, 0, 0, left.Get(), FLeftWidth, h);
+    Blit(dc, w - FRightWidth, 0, right.Get(), FRightWidth, h);
+    PaintBorder(fsBottom, RECT{FLeftWidth, h - FBottomHeight, w - FRightWidth, h}, dc);
+    PaintTitle(dc, left.Get(), right.Get());
+    if (FMenuBar) FMenuBar->Paint(dc, RECT{FLeftWidth, FTopHeight, w - FRightWidth, FTopHeight + FMenuHeight});
+    FHotObject = nullptr;  // every caption object is back in its normal look
+  } catch (...) {
+    // The frame keeps whatever was painted.
+  }
+  if (own) ReleaseDC(FHandle, own);
+}
+
+void TSkinForm::PaintTitle(HDC dc, HBITMAP left, HBITMAP right) {
+  const int w = FWidth;
+  if (w <= 0 || FTopHeight <= 0) return;
+  EnsureSize(FTitleBitmap, FTitleSize, w, FTopHeight);
+  if (!FTitleBitmap) return;
+  const RECT bar{FLeftWidth, 0, w - FRightWidth, FTopHeight};
+  {
+    MemoryDc title(FTitleBitmap.get());
+    // The title band's ends are the tops of the two sides.
+    Blit(title.Get(), 0, 0, left, FLeftWidth, FTopHeight);
+    Blit(title.Get(), w - FRightWidth, 0, right, FRightWidth, FTopHeight);
+    OwnedBitmap top(BuildBorder(fsTop, bar));
+    Blit(title.Get(), bar.left, 0, top.Get(), bar.right - bar.left, FTopHeight);
+    DrawCaptionText(title.Get(), bar);
+    SIZE backSize = FTitleBack ? FTitleSize : SIZE{};
+    EnsureSize(FTitleBack, backSize, w, FTopHeight);
+    if (FTitleBack) {
+      MemoryDc back(FTitleBack.get());
+      BitBlt(back.Get(), 0, 0, w, FTopHeight, title.Get(), 0, 0, SRCCOPY);
+    }
+    LayoutButtons();
+    DrawButtons(title.Get());
+    BitBlt(dc, 0, 0, w, FTopHeight, title.Get(), 0, 0, SRCCOPY);
+  }
+  // A skin title thinner than the system's caption leaves a strip that no
+  // one else paints.
+  const int native = GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CYFRAME);
+  if (FTopHeight + FMenuHeight < native) {
+    const RECT strip{FLeftWidth, FTopHeight, w - FRightWidth, native - FMenuHeight};
+    FillRect(dc, &strip, FSkinData->FaceBrush.get());
+  }
+  SetBkMode(dc, OPAQUE);
+}
+
+void TSkinForm::DrawCaptionText(HDC dc, const RECT& bar) {
+  char buffer[1001] = {};
+  GetWindowTextA(FHandle, buffer, sizeof buffer);
+  const std::string text = std::string("   ") + buffer;
+  vcl::DcState state(dc);
+  SelectObject(dc, FCaptionFont ? static_cast<HGDIOBJ>(FCaptionFont.get()) : GetStockObject(DEFAULT_GUI_FONT));
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, vcl::ColorToRGB(FActive ? FSkinData->TitleTextActive : FSkinData->TitleTextInactive));
+  // A caption shows its text as it is: "&" is no accelerator here.
+  constexpr UINT kFormat = DT_SINGLELINE | DT_NOPREFIX;
+  RECT measured = bar;
+  DrawTextA(dc, text.c_str(), -1, &measured, kFormat | DT_CALCRECT | DT_NOCLIP);
+  TDataSkinTitle& title = FSkinData->Title;
+  const frame::TitleText keys{title.TextAlignment, title.LeftWidth, title.TopHeight, title.RightWidth,
+                              title.TXTBackleft, title.TXTBackRight};
+  const frame::Rect r{bar.left, bar.top, bar.right, bar.bottom};
+  const frame::CaptionPlace place =
+      frame::PlaceCaption(r, measured.right - measured.left, measured.bottom - measured.top, keys);
+  FTextRect = RECT{place.textRect.left, place.textRect.top, place.textRect.right, place.textRect.bottom};
+  if (!title.Image.Empty()) {
+    DrawStrip(dc, RECT{place.textRect.left, bar.top, place.textRect.right, bar.bottom}, title.Image.Handle(), true,
+              true, 2, FActive ? 1 : 2, RECT{title.TXTBackleft, 0, title.TXTBackRight, 0});
+  }
+  RECT draw{place.drawRect.left, place.drawRect.top, place.drawRect.right, place.drawRect.bottom};
+  DrawTextA(dc, text.c_str(), -1, &draw, kFormat | DT_END_ELLIPSIS);
+}
+
+}  // namespace vex::skin

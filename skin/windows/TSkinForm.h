@@ -1,0 +1,219 @@
+#pragma once
+// TSkinForm: the frame object the skin manager attaches to one top-level
+// window or MDI child.  It takes over the window's non-client area: the
+// skin's borders and title bar with the caption text and caption buttons,
+// the band of a skinned menu bar, a window region cut from the borders'
+// colour-keyed pixels, and a window size that keeps the client area as it
+// was.  The code is split by concern:
+//   SkinFormAttach.cpp    attach, detach, native icons, window state, icon
+//   SkinFormGeometry.cpp  border thicknesses, sizing, the window region
+//   SkinFormPaint.cpp     borders, title bar, caption text
+//   SkinFormProc.cpp      the window procedure and the form-object hook
+//   SkinFormCommands.cpp  window commands, mouse on caption objects, hover
+//   SkinFormMdi.cpp       the MDI client procedure
+#include <windows.h>
+
+#include <memory>
+#include <vector>
+
+#include "skin/windows/FrameGeometry.h"
+#include "skin/windows/SkinParts.h"
+#include "widgets/Handles.h"
+#include "widgets/Messages.h"
+#include "widgets/TBitmap.h"
+#include "widgets/TCanvas.h"
+#include "widgets/TComponent.h"
+#include "widgets/TTimer.h"
+
+namespace vcl {
+class TForm;
+}  // namespace vcl
+
+namespace vex::skin {
+
+class TSkinData;
+class TDataSkinBorder;
+class TNCObject;
+class TWinSysButton;
+
+// Skin states of a frame.
+enum : int {
+  kSkinAttached = 0,   // attached, not activated yet
+  kSkinActive = 1,
+  kSkinApplying = 3,   // applying a changed skin
+  kSkinReleasing = 4,  // being released
+  kSkinFirstSizing = 5,
+};
+
+enum TFrameSide { fsLeft, fsRight, fsTop, fsBottom };
+
+// Ids of the frame's subclasses (window-subclass functions of comctl32).
+inline constexpr UINT_PTR kFrameSubclassId = 0x5346;
+inline constexpr UINT_PTR kClientSubclassId = 0x5343;
+
+LRESULT CALLBACK FrameSubclassProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+LRESULT CALLBACK ClientSubclassProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+
+class TSkinForm : public vcl::TComponent {
+ public:
+  TSkinForm();
+  ~TSkinForm() override;
+
+  // ---- attachment (SkinFormAttach.cpp) ---------------------------------
+  void AttachForm(TSkinData* skin, vcl::TForm* form);
+  void AttachWindow(TSkinData* skin);
+  // Undoes everything; safe when not attached.  A frame released because its
+  // window is being destroyed restores the procedures and nothing else.
+  void Detach();
+  bool Attached() const { return FAttached; }
+  void SetNativeIcons(bool on);
+  void ReadWindowState();
+  // Frees the frame, or, while one of its messages is being handled, once
+  // the outermost of them returns.
+  void Release();
+
+  // ---- geometry and region (SkinFormGeometry.cpp) ----------------------
+  void BuildGeometry();
+  void ClearButtons();
+  void FitToSkin(bool withMenu);
+  void FrameChanged();
+  void BuildRegion();
+  void DropRegion();
+  void ApplySkin();
+  bool MdiChildMaximized();
+
+  // ---- painting (SkinFormPaint.cpp) ------------------------------------
+  // The whole non-client area; `dc` null: the window's own DC.
+  void PaintFrame(HDC dc = nullptr);
+  // One side's picture of the rectangle's size, active or inactive frame.
+  HBITMAP BuildBorder(TFrameSide side, const RECT& rect);
+  void PaintBorder(TFrameSide side, const RECT& rect, HDC dc);
+
+  // ---- caption objects (TWinSysButton.cpp) -----------------------------
+  void LayoutButtons();
+  void DrawButtons(HDC dc);
+  TNCObject* ButtonAt(POINT p);
+
+  // ---- window commands (SkinFormCommands.cpp) --------------------------
+  void Maximize();
+  void Minimize();
+  void Restore();
+  void ShowSystemMenu(POINT screen);
+  void MdiCommand(UINT command);
+  POINT ScreenToFrame(POINT screen);
+  void HoverTick();
+  void HoverStop();
+
+  // ---- what the parts read ---------------------------------------------
+  HWND Handle() const { return FHandle; }
+  TSkinData* SkinData() const { return FSkinData; }
+  vcl::TForm* Form() const { return FForm; }
+  vcl::TCanvas& Canvas() { return FCanvas; }
+  frame::Bands Bands() const { return {FLeftWidth, FTopHeight, FRightWidth, FBottomHeight, FMenuHeight}; }
+  frame::WindowFacts Facts();
+  bool IsMdiChild() const { return FMdiKind == 2; }
+  bool IsMdiFrame() const { return FMdiKind == 1; }
+  // An MDI child in a non-normal state: its frame steps aside.
+  bool MdiChildAside() const { return FMdiKind == 2 && FWindowState != 0; }
+
+  HWND FHandle = nullptr;
+  vcl::TForm* FForm = nullptr;
+  TSkinData* FSkinData = nullptr;
+  int FMdiKind = 0;      // 0 ordinary, 1 MDI frame, 2 MDI child
+  int FBorderKind = 0;   // 0 thick or edged, 2 popup without caption, 3 other
+  int FWindowState = 0;  // 0 normal, 1 maximised, 2 minimised
+  bool FActive = true;
+  unsigned FNativeIcons = 0;  // 8 system menu, 2 minimise box, 1 maximise box
+  int FSkinState = kSkinAttached;
+  int FLeftWidth = 0, FTopHeight = 0, FRightWidth = 0, FBottomHeight = 0;
+  int FMenuHeight = 0;
+  RECT FWindowRect{};
+  int FWidth = 0, FHeight = 0;
+  RECT FTextRect{};
+  bool FHasRegion = false;
+  SIZE FRegionSize{};
+  // The title bar as last painted, and the same before the caption buttons
+  // were drawn on it (what a button in another state is drawn over).
+  vcl::BitmapHandle FTitleBitmap, FTitleBack;
+  SIZE FTitleSize{};
+  vcl::BitmapHandle FSmallIcon;
+  vcl::FontHandle FCaptionFont;
+  std::vector<std::unique_ptr<TWinSysButton>> FButtons;
+  TNCObject* FHotObject = nullptr;
+  std::unique_ptr<TMenuBarPart> FMenuBar;
+  HMENU FNativeMenu = nullptr;
+  HMENU FSystemMenu = nullptr;
+  SIZE FNativeFrame{};
+  std::vector<TFrameSkinner*> ControlSkinners;  // owned
+  TFrameSkinner* HotControl = nullptr;
+  HWND FClientWnd = nullptr;
+  HWND FNewChild = nullptr;
+  bool FTracking = false;
+  HMENU FDropDown = nullptr;
+
+ protected:
+  void Notification(vcl::TComponent* AComponent, vcl::TOperation Operation) override;
+
+ private:
+  friend class TFrameProcScope;
+  friend LRESULT CALLBACK FrameSubclassProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+  friend LRESULT CALLBACK ClientSubclassProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+
+  // SkinFormAttach.cpp
+  void MakeSmallIcon();
+  void FreeControlSkinners();
+  // SkinFormPaint.cpp
+  void PaintTitle(HDC dc, HBITMAP left, HBITMAP right);
+  void DrawCaptionText(HDC dc, const RECT& bar);
+  // SkinFormProc.cpp
+  void WndProc(vcl::TMessage& m);
+  bool Stage1(vcl::TMessage& m);
+  bool Stage2(vcl::TMessage& m);
+  void FormWindowProc(vcl::TMessage& m);
+  void PassOn(vcl::TMessage& m);
+  void PassOnQuietly(vcl::TMessage& m);
+  void SkinActivate();
+  void SysCommand(vcl::TMessage& m);
+  void NcCalcSize(vcl::TMessage& m);
+  // SkinFormCommands.cpp
+  TNCObject* ObjectAt(POINT framePoint);
+  bool NcMouseMove(vcl::TMessage& m);
+  bool NcLButtonDown(vcl::TMessage& m);
+  bool NcLButtonUp(vcl::TMessage& m);
+  void UpdateSystemMenu();
+  // SkinFormMdi.cpp
+  void SubclassClient();
+  void UnsubclassClient();
+  void ClientWndProc(vcl::TMessage& m);
+
+  bool FAttached = false;
+  bool FSubclassed = false;
+  bool FClientSubclassed = false;
+  vcl::TWndMethod FOldWindowProc;
+  vcl::TColor FOldColor = 0;
+  vcl::Owned<vcl::TTimer> FTimer;
+  vcl::TCanvas FCanvas;
+  int FMessageDepth = 0;
+  bool FFreeWhenDone = false;
+};
+
+// Keeps a frame alive while one of its messages is being handled: a frame
+// released meanwhile (its window destroyed from a handler further down) is
+// freed when the outermost message returns.
+class TFrameProcScope {
+ public:
+  explicit TFrameProcScope(TSkinForm& frame) : frame_(frame) { ++frame_.FMessageDepth; }
+  TFrameProcScope(const TFrameProcScope&) = delete;
+  TFrameProcScope& operator=(const TFrameProcScope&) = delete;
+  ~TFrameProcScope() {
+    if (--frame_.FMessageDepth == 0 && frame_.FFreeWhenDone) frame_.Free();
+  }
+
+ private:
+  TSkinForm& frame_;
+};
+
+// The frame serving a window, or null (looked up through the skin manager).
+TSkinForm* FrameOf(HWND window);
+
+}  // namespace vex::skin
