@@ -52,6 +52,9 @@ void TSkinForm::ClientWndProc(vcl::TMessage& m) {
     case WM_MDICREATE:
       passOn();
       FNewChild = reinterpret_cast<HWND>(m.Result);
+      // The client refreshes the menu while it creates the child, before
+      // this returns: the newest child is skinned here, not one refresh late.
+      if (FNewChild && manager && manager->SkinWindow(FNewChild)) PostMessageA(FHandle, WM_SKINNCPAINT, 0, 0);
       return;
     case WM_MDIDESTROY:
       if (manager) manager->UnskinWindow(reinterpret_cast<HWND>(m.WParam));

@@ -1,0 +1,131 @@
+// skingallery [--skin FILE] [--shot DIR]
+//   Opens every gallery page skinned by the built-in skin (or by the skin
+//   package FILE).  With --shot, saves DIR\gallery-<page>.png of each window
+//   as shown on screen, frame included, and exits: 0 when every picture was
+//   saved, 1 otherwise, 2 on wrong usage.
+#include <windows.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <string>
+
+#include "screen_capture.h"
+#include "skin/windows/TSkinForm.h"
+#include "skin/windows/TSkinManage.h"
+#include "tools/skingallery/Gallery.h"
+#include "tools/skingallery/GalleryForms.h"
+#include "widgets/Vcl.h"
+
+namespace gallery {
+namespace {
+
+Options gOptions;
+TGalleryForm* gMainForm = nullptr;
+int gNextX = 10, gNextY = 10, gRowHeight = 0;
+
+void PumpFor(std::chrono::milliseconds time) {
+  const auto end = std::chrono::steady_clock::now() + time;
+  while (std::chrono::steady_clock::now() < end) {
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      TranslateMessage(&msg);
+      DispatchMessageA(&msg);
+    }
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+  }
+}
+
+// A window is ready for its picture once its frame is skinned and active
+// (or, without a skin, once it has been shown for a while).
+bool Ready(HWND window) {
+  vex::skin::TSkinForm* frame = vex::skin::FrameOf(window);
+  return frame && frame->FSkinState == vex::skin::kSkinActive;
+}
+
+bool Shoot(HWND window, const std::string& name) {
+  SetForegroundWindow(window);
+  BringWindowToTop(window);
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+  while (!Ready(window) && std::chrono::steady_clock::now() < deadline) PumpFor(std::chrono::milliseconds(20));
+  const bool skinned = Ready(window);
+  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  PumpFor(std::chrono::milliseconds(300));
+  const std::string path = gOptions.shotDir + "\\gallery-" + name + ".png";
+  const bool saved = vex::SavePng(vex::ReadWindow(window), path);
+  std::printf("%s %s%s\n", saved ? "saved" : "FAILED", path.c_str(),
+              skinned || Skin()->NoSkin || !Skin()->Active() ? "" : " (not skinned)");
+  return saved && (skinned || Skin()->NoSkin || !Skin()->Active());
+}
+
+int Run() {
+  std::vector<Page> pages = Pages();
+  std::stable_sort(pages.begin(), pages.end(), [](const Page& a, const Page& b) { return a.order < b.order; });
+  bool ok = true;
+  for (const Page& page : pages) {
+    if (!page.open) continue;
+    HWND window = page.open();
+    if (!gOptions.shotDir.empty()) ok = Shoot(window, page.name) && ok;
+  }
+  if (gOptions.shotDir.empty()) {
+    vcl::Application->Run();
+    return 0;
+  }
+  for (const Page& page : pages) {
+    if (!page.modal) continue;
+    bool shot = false;
+    page.modal([&](HWND window) { shot = Shoot(window, page.name); });
+    ok = shot && ok;
+  }
+  return ok ? 0 : 1;
+}
+
+}  // namespace
+
+std::vector<Page>& Pages() {
+  static std::vector<Page> pages;
+  return pages;
+}
+TGalleryForm* MainForm() { return gMainForm; }
+vex::skin::TSkinData* Skin() { return gMainForm ? gMainForm->SkinData1 : nullptr; }
+const Options& CurrentOptions() { return gOptions; }
+
+POINT NextWindowPosition(int width, int height) {
+  const int screen = GetSystemMetrics(SM_CXSCREEN);
+  if (gNextX + width > screen && gNextX > 10) {
+    gNextX = 10;
+    gNextY += gRowHeight + 10;
+    gRowHeight = 0;
+  }
+  const POINT at{gNextX, gNextY};
+  gNextX += width + 10;
+  gRowHeight = std::max(gRowHeight, height);
+  return at;
+}
+
+}  // namespace gallery
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+  using namespace gallery;
+  for (int i = 1; i < __argc; ++i) {
+    const std::string arg = __argv[i];
+    if (arg == "--skin" && i + 1 < __argc) {
+      gOptions.skinFile = __argv[++i];
+    } else if (arg == "--shot" && i + 1 < __argc) {
+      gOptions.shotDir = __argv[++i];
+    } else {
+      std::fprintf(stderr, "usage: skingallery [--skin FILE] [--shot DIR]\n");
+      return 2;
+    }
+  }
+  if (!gOptions.shotDir.empty()) CreateDirectoryA(gOptions.shotDir.c_str(), nullptr);
+  vcl::TApplication application;
+  application.SetTitle("Skin gallery");
+  application.SetShowMainForm(false);
+  gMainForm = new TGalleryForm(&application, gOptions);
+  gMainForm->AfterConstruction();
+  application.SetMainForm(gMainForm);
+  const int code = Run();
+  std::fflush(stdout);
+  return code;
+}
