@@ -5,6 +5,8 @@ export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 # Wine takes its ANSI code page from the locale: zh_CN.UTF-8 gives 936 (GBK).
 export VEXILO_LOCALE=zh_CN.UTF-8
+# Wine draws text through fontconfig's settings: ours turn antialiasing off.
+export FONTCONFIG_FILE=$VEXILO_ROOT/scripts/wine-fonts.conf
 : "${VEXILO_WINEPREFIX:=$VEXILO_ROOT/build/.wine}"
 : "${VEXILO_TEST_WINEPREFIX:=$VEXILO_ROOT/build/.wine-test}"
 export VEXILO_WINEPREFIX VEXILO_TEST_WINEPREFIX
