@@ -1,7 +1,6 @@
 // TSkinForm: attaching to a window and detaching from it.
 
 #include <windows.h>
-#include <commctrl.h>
 
 #include <cstddef>
 
@@ -13,6 +12,7 @@
 #include "skin/windows/TNCObject.h"
 #include "skin/windows/TSkinForm.h"
 #include "skin/windows/TSkinManage.h"
+#include "skin/windows/WindowSubclass.h"
 #include "widgets/TForm.h"
 
 namespace vex::skin {
@@ -134,7 +134,7 @@ void TSkinForm::AttachWindow(TSkinData* skin) {
     }
   }
 
-  FSubclassed = SetWindowSubclass(FHandle, FrameSubclassProc, kFrameSubclassId, reinterpret_cast<DWORD_PTR>(this));
+  FSubclassed = TSubclass::Install(FHandle, TSubclassKind::kFrame, FrameSubclassProc, this);
   TSkinManage* manager = SkinManager();
   if (!(IsMdiChild() && manager && manager->FMdiMax)) SetNativeIcons(false);
   if (IsMdiFrame()) SubclassClient();
@@ -201,7 +201,7 @@ void TSkinForm::Detach() {
     FOldWindowProc = nullptr;
   }
   if (FSubclassed) {
-    RemoveWindowSubclass(FHandle, FrameSubclassProc, kFrameSubclassId);
+    TSubclass::Remove(FHandle, TSubclassKind::kFrame);
     FSubclassed = false;
   }
   FreeControlSkinners();

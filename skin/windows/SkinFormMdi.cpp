@@ -3,17 +3,16 @@
 // shows scroll bars, and never puts a native menu on the frame.
 
 #include <windows.h>
-#include <commctrl.h>
 
 #include "skin/windows/SkinMessages.h"
 #include "skin/windows/TSkinForm.h"
 #include "skin/windows/TSkinManage.h"
+#include "skin/windows/WindowSubclass.h"
 
 namespace vex::skin {
 
-LRESULT CALLBACK ClientSubclassProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id,
-                                    DWORD_PTR data) {
-  auto* frame = reinterpret_cast<TSkinForm*>(data);
+LRESULT ClientSubclassProc(void* data, HWND, UINT msg, WPARAM wParam, LPARAM lParam) {
+  auto* frame = static_cast<TSkinForm*>(data);
   vcl::TMessage m{msg, wParam, lParam, 0};
   {
     TFrameProcScope scope(*frame);
@@ -22,24 +21,22 @@ LRESULT CALLBACK ClientSubclassProc(HWND window, UINT msg, WPARAM wParam, LPARAM
     } catch (...) {
     }
   }
-  if (msg == WM_NCDESTROY) RemoveWindowSubclass(window, ClientSubclassProc, id);
   return m.Result;
 }
 
 void TSkinForm::SubclassClient() {
   if (FClientSubclassed || !FClientWnd) return;
-  FClientSubclassed =
-      SetWindowSubclass(FClientWnd, ClientSubclassProc, kClientSubclassId, reinterpret_cast<DWORD_PTR>(this));
+  FClientSubclassed = TSubclass::Install(FClientWnd, TSubclassKind::kMdiClient, ClientSubclassProc, this);
 }
 
 void TSkinForm::UnsubclassClient() {
   if (!FClientSubclassed) return;
-  RemoveWindowSubclass(FClientWnd, ClientSubclassProc, kClientSubclassId);
+  TSubclass::Remove(FClientWnd, TSubclassKind::kMdiClient);
   FClientSubclassed = false;
 }
 
 void TSkinForm::ClientWndProc(vcl::TMessage& m) {
-  auto passOn = [&] { m.Result = DefSubclassProc(FClientWnd, m.Msg, m.WParam, m.LParam); };
+  auto passOn = [&] { m.Result = TSubclass::CallOld(FClientWnd, TSubclassKind::kMdiClient, m.Msg, m.WParam, m.LParam); };
   TSkinManage* manager = SkinManager();
   switch (m.Msg) {
     case WM_NCCALCSIZE: {

@@ -8,7 +8,6 @@
 // that is maximised or minimised: then the window looks as Windows draws it.
 // A message that neither stage handled goes on to the window's own procedure.
 #include <windows.h>
-#include <commctrl.h>
 
 #include <windowsx.h>
 
@@ -17,13 +16,13 @@
 #include "skin/windows/TNCObject.h"
 #include "skin/windows/TSkinForm.h"
 #include "skin/windows/TSkinManage.h"
+#include "skin/windows/WindowSubclass.h"
 #include "widgets/TForm.h"
 
 namespace vex::skin {
 
-LRESULT CALLBACK FrameSubclassProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id,
-                                   DWORD_PTR data) {
-  auto* frame = reinterpret_cast<TSkinForm*>(data);
+LRESULT FrameSubclassProc(void* data, HWND, UINT msg, WPARAM wParam, LPARAM lParam) {
+  auto* frame = static_cast<TSkinForm*>(data);
   vcl::TMessage m{msg, wParam, lParam, 0};
   {
     TFrameProcScope scope(*frame);
@@ -33,8 +32,6 @@ LRESULT CALLBACK FrameSubclassProc(HWND window, UINT msg, WPARAM wParam, LPARAM 
       // Nothing of the skin may stop the window's own handling.
     }
   }
-  // A window is never left subclassed beyond its last message.
-  if (msg == WM_NCDESTROY) RemoveWindowSubclass(window, FrameSubclassProc, id);
   return m.Result;
 }
 
@@ -43,7 +40,9 @@ TSkinForm* FrameOf(HWND window) {
   return manager ? manager->FindFrame(window) : nullptr;
 }
 
-void TSkinForm::PassOn(vcl::TMessage& m) { m.Result = DefSubclassProc(FHandle, m.Msg, m.WParam, m.LParam); }
+void TSkinForm::PassOn(vcl::TMessage& m) {
+  m.Result = TSubclass::CallOld(FHandle, TSubclassKind::kFrame, m.Msg, m.WParam, m.LParam);
+}
 
 void TSkinForm::WndProc(vcl::TMessage& m) {
   if (Stage1(m)) return;
@@ -71,7 +70,7 @@ bool TSkinForm::Stage1(vcl::TMessage& m) {
       UnsubclassClient();
       PassOn(m);
       if (FSubclassed) {
-        RemoveWindowSubclass(FHandle, FrameSubclassProc, kFrameSubclassId);
+        TSubclass::Remove(FHandle, TSubclassKind::kFrame);
         FSubclassed = false;
       }
       return true;
@@ -149,7 +148,7 @@ bool TSkinForm::Stage2(vcl::TMessage& m) {
       }
       // -1: the system changes the activation state without painting its own
       // caption over ours.
-      m.Result = DefSubclassProc(FHandle, m.Msg, m.WParam, -1);
+      m.Result = TSubclass::CallOld(FHandle, TSubclassKind::kFrame, m.Msg, m.WParam, -1);
       if (FAttached && !MdiChildAside()) PaintFrame();
       return true;
     }

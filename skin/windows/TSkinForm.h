@@ -47,12 +47,9 @@ enum : int {
 
 enum TFrameSide { fsLeft, fsRight, fsTop, fsBottom };
 
-// Ids of the frame's subclasses (window-subclass functions of comctl32).
-inline constexpr UINT_PTR kFrameSubclassId = 0x5346;
-inline constexpr UINT_PTR kClientSubclassId = 0x5343;
 
-LRESULT CALLBACK FrameSubclassProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
-LRESULT CALLBACK ClientSubclassProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+LRESULT FrameSubclassProc(void* frame, HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
+LRESULT ClientSubclassProc(void* frame, HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
 
 class TSkinForm : public vcl::TComponent {
  public:
@@ -156,8 +153,8 @@ class TSkinForm : public vcl::TComponent {
 
  private:
   friend class TFrameProcScope;
-  friend LRESULT CALLBACK FrameSubclassProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
-  friend LRESULT CALLBACK ClientSubclassProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+  friend LRESULT FrameSubclassProc(void*, HWND, UINT, WPARAM, LPARAM);
+  friend LRESULT ClientSubclassProc(void*, HWND, UINT, WPARAM, LPARAM);
 
   // SkinFormAttach.cpp
   void MakeSmallIcon();
