@@ -33,23 +33,14 @@ void TSkinForm::Restore() {
   PostMessageA(FHandle, WM_SYSCOMMAND, SC_RESTORE, 0);
 }
 
+// While the menu is up the window has its own boxes back, so that the
+// system enables the menu's items by what the window really has, not by the
+// styles the skin took off it.  Nothing paints the native caption meanwhile.
 void TSkinForm::ShowSystemMenu(POINT screen) {
   if (!FSystemMenu) return;
+  SetNativeIcons(true);
   TrackPopupMenu(FSystemMenu, TPM_LEFTALIGN | TPM_RIGHTBUTTON, screen.x, screen.y, 0, FHandle, nullptr);
-}
-
-// The system menu's items as the window's own boxes and state allow, not as
-// the styles the skin took off the window would have them.
-void TSkinForm::UpdateSystemMenu() {
-  const LONG_PTR style = GetWindowLongPtrA(FHandle, GWL_STYLE);
-  auto enable = [&](UINT command, bool on) {
-    EnableMenuItem(FSystemMenu, command, MF_BYCOMMAND | (on ? MF_ENABLED : MF_GRAYED));
-  };
-  enable(SC_RESTORE, FWindowState != 0);
-  enable(SC_MOVE, FWindowState != 1);
-  enable(SC_SIZE, (style & WS_THICKFRAME) && FWindowState == 0);
-  enable(SC_MINIMIZE, (FNativeIcons & 2) && FWindowState != 2);
-  enable(SC_MAXIMIZE, (FNativeIcons & 1) && FWindowState != 1);
+  if (FAttached && FWindowState != 2) SetNativeIcons(false);
 }
 
 void TSkinForm::MdiCommand(UINT command) {

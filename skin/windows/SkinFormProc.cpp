@@ -116,10 +116,6 @@ bool TSkinForm::Stage1(vcl::TMessage& m) {
     case WM_SYSCOMMAND:
       SysCommand(m);
       return true;
-    case WM_INITMENUPOPUP:
-      PassOn(m);
-      if (reinterpret_cast<HMENU>(m.WParam) == FSystemMenu) UpdateSystemMenu();
-      return true;
     case WM_CTLCOLORBTN:
       PassOn(m);
       SetBkMode(reinterpret_cast<HDC>(m.WParam), TRANSPARENT);
@@ -275,6 +271,16 @@ void TSkinForm::SysCommand(vcl::TMessage& m) {
       m.Result = 1;
       return;
     }
+  }
+  // Alt+Space: the system's own way to the system menu needs the system-menu
+  // style, which the skin takes off; the menu opens below the window icon.
+  if (command == SC_KEYMENU && m.LParam == ' ' && !(GetWindowLongPtrA(FHandle, GWL_STYLE) & WS_SYSMENU) &&
+      (FNativeIcons & 8)) {
+    RECT window{};
+    GetWindowRect(FHandle, &window);
+    ShowSystemMenu(POINT{window.left + FLeftWidth, window.top + FTopHeight});
+    m.Result = 0;
+    return;
   }
   switch (command) {
     case SC_MINIMIZE:

@@ -177,7 +177,6 @@ class TSkinForm : public vcl::TComponent {
   bool NcMouseMove(vcl::TMessage& m);
   bool NcLButtonDown(vcl::TMessage& m);
   bool NcLButtonUp(vcl::TMessage& m);
-  void UpdateSystemMenu();
   // SkinFormMdi.cpp
   void SubclassClient();
   void UnsubclassClient();

@@ -143,12 +143,10 @@ TEST_F(SkinFrame, StageOneAndTwoMessages) {
   EXPECT_EQ(w.Count(WM_COMMAND), 0);
   frame->FWindowState = 0;  // the window swallowed the command
 
-  // The menu key alone never reaches the window; Alt+Space does.
+  // The menu key alone never reaches the window.
   w.Clear();
   EXPECT_EQ(SendMessageA(h, WM_SYSCOMMAND, SC_KEYMENU, 0), 1);
   EXPECT_EQ(w.Count(WM_SYSCOMMAND), 0);
-  SendMessageA(h, WM_SYSCOMMAND, SC_KEYMENU, ' ');
-  EXPECT_TRUE(w.Saw(WM_SYSCOMMAND, SC_KEYMENU));
 
   // Double clicks on the caption: maximise when the window has the box.
   w.Clear();
@@ -178,6 +176,37 @@ TEST_F(SkinFrame, StageOneAndTwoMessages) {
   EXPECT_EQ(hit(60, 10), HTCAPTION);
   frame->FMenuHeight = 0;
   frame->FrameChanged();
+}
+
+// The system menu opens from the keyboard and from the caption, and ends
+// with EndMenu from inside its own modal loop.
+bool OpensSystemMenu(const std::function<void()>& open) {
+  static bool seen;
+  seen = false;
+  const UINT_PTR timer = SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR, DWORD) {
+    if (FindWindowA("#32768", nullptr)) {
+      seen = true;
+      EndMenu();
+    }
+  });
+  const UINT_PTR guard = SetTimer(nullptr, 0, 3000, [](HWND, UINT, UINT_PTR, DWORD) { EndMenu(); });
+  open();
+  KillTimer(nullptr, timer);
+  KillTimer(nullptr, guard);
+  return seen;
+}
+
+TEST_F(SkinFrame, TheSystemMenuOpensWithAltSpaceAndARightClick) {
+  LogWindow w(WS_OVERLAPPEDWINDOW);
+  TSkinForm* frame = ShowSkinned(w.Handle());
+  ASSERT_NE(frame, nullptr);
+  EXPECT_TRUE(OpensSystemMenu([&] { SendMessageA(w.Handle(), WM_SYSCOMMAND, SC_KEYMENU, ' '); }));
+  EXPECT_TRUE(OpensSystemMenu(
+      [&] { SendMessageA(w.Handle(), WM_NCRBUTTONDOWN, HTCAPTION, ScreenPoint(w.Handle(), 60, 10)); }));
+  // Its items follow the window's own boxes, not the styles the skin took off.
+  EXPECT_EQ(GetMenuState(frame->FSystemMenu, SC_MINIMIZE, MF_BYCOMMAND) & MF_GRAYED, 0u);
+  EXPECT_EQ(GetMenuState(frame->FSystemMenu, SC_MAXIMIZE, MF_BYCOMMAND) & MF_GRAYED, 0u);
+  EXPECT_NE(GetMenuState(frame->FSystemMenu, SC_RESTORE, MF_BYCOMMAND) & MF_GRAYED, 0u);
 }
 
 TEST_F(SkinFrame, MaximisingRebuildsTheRegionOnceForTheNewSize) {
