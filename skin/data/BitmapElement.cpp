@@ -43,14 +43,31 @@ void Piece(HDC dst, int dx0, int dy0, int dx1, int dy1, HDC src, const Frame& f,
 }
 
 // Repeats the source rectangle of `src` (already a DC) from (left, top).
-void TileFrom(HDC dst, const RECT& destRect, HDC src, int sx, int sy, int sw, int sh) {
+// `offScreen`: `dst` is a memory bitmap whose pixels can be read back.
+void TileFrom(HDC dst, const RECT& destRect, HDC src, int sx, int sy, int sw, int sh, bool offScreen) {
   if (sw <= 0 || sh <= 0) return;
+  const int w = destRect.right - destRect.left, h = destRect.bottom - destRect.top;
+  if (w <= 0 || h <= 0) return;
+  const int x0 = destRect.left, y0 = destRect.top;
+  if (offScreen) {
+    // The tiles cover whole multiples of the tile size from the top-left
+    // corner.  After the first tile the copies double what is already
+    // there, so a long edge costs a handful of transfers instead of one per
+    // tile; the picture is the same as tile by tile.
+    const int across = (w + sw - 1) / sw * sw, down = (h + sh - 1) / sh * sh;
+    BitBlt(dst, x0, y0, sw, sh, src, sx, sy, SRCCOPY);
+    for (int done = sw; done < across; done *= 2)
+      BitBlt(dst, x0 + done, y0, std::min(done, across - done), sh, dst, x0, y0, SRCCOPY);
+    for (int done = sh; done < down; done *= 2)
+      BitBlt(dst, x0, y0 + done, across, std::min(done, down - done), dst, x0, y0, SRCCOPY);
+    return;
+  }
   ScreenDc screen;
   OwnedBitmap work(CreateCompatibleBitmap(screen.Get(), sw, sh));
   MemoryDc workDc(work.Get());
   BitBlt(workDc.Get(), 0, 0, sw, sh, src, sx, sy, SRCCOPY);
-  for (int x = destRect.left; x < destRect.right; x += sw)
-    for (int y = destRect.top; y < destRect.bottom; y += sh) BitBlt(dst, x, y, sw, sh, workDc.Get(), 0, 0, SRCCOPY);
+  for (int x = x0; x < destRect.right; x += sw)
+    for (int y = y0; y < destRect.bottom; y += sh) BitBlt(dst, x, y, sw, sh, workDc.Get(), 0, 0, SRCCOPY);
 }
 
 // The edge pieces in their fixed order: corners and edges before the centre
@@ -101,7 +118,7 @@ HBITMAP BuildElement(const RECT& dest, HBITMAP image, const RECT& margins, bool 
     NinePieces(dst.Get(), 0, 0, w, h, src.Get(), f, m, [&] {
       if (tile)
         TileFrom(dst.Get(), RECT{m.l, m.t, w - m.r, h - m.b}, src.Get(), f.x + m.l, f.y + m.t,
-                 f.width - m.r - m.l, f.height - m.b - m.t);
+                 f.width - m.r - m.l, f.height - m.b - m.t, true);
       else
         Piece(dst.Get(), m.l, m.t, w - m.r, h - m.b, src.Get(), f, m.l, m.t, f.width - m.r, f.height - m.b);
     });
@@ -156,6 +173,16 @@ void DrawFrameImage(HDC dc, const RECT& dest, HBITMAP image, bool keyed, int fra
   if (Inverted(dest)) return;
   const int w = dest.right - dest.left, h = dest.bottom - dest.top;
   if (w == 0 || h == 0) return;
+  const BitmapSize size = SizeOf(image);
+  if (size.height == h && w * frame <= size.width) {
+    // A frame shown at its own size needs no stretched copy first.
+    MemoryDc src(image);
+    if (!keyed) {
+      BitBlt(dc, dest.left, dest.top, w, h, src.Get(), w * (frame - 1), 0, SRCCOPY);
+      return;
+    }
+    if (GdiTransparentBlt(dc, dest.left, dest.top, w, h, src.Get(), w * (frame - 1), 0, w, h, kSkinKey)) return;
+  }
   ScreenDc screen;
   OwnedBitmap work(CreateCompatibleBitmap(screen.Get(), w, h));
   if (!work) return;
@@ -163,7 +190,7 @@ void DrawFrameImage(HDC dc, const RECT& dest, HBITMAP image, bool keyed, int fra
     MemoryDc dst(work.Get());
     SetStretchBltMode(dst.Get(), COLORONCOLOR);
     MemoryDc src(image);
-    StretchBlt(dst.Get(), 0, 0, w, h, src.Get(), w * (frame - 1), 0, w, SizeOf(image).height, SRCCOPY);
+    StretchBlt(dst.Get(), 0, 0, w, h, src.Get(), w * (frame - 1), 0, w, size.height, SRCCOPY);
   }
   Present(dc, dest, work.Get(), keyed);
 }
@@ -171,7 +198,7 @@ void DrawFrameImage(HDC dc, const RECT& dest, HBITMAP image, bool keyed, int fra
 void TileRect(HDC dc, const RECT& destRect, HBITMAP source, const RECT& sourceRect) {
   MemoryDc src(source);
   TileFrom(dc, destRect, src.Get(), sourceRect.left, sourceRect.top, sourceRect.right - sourceRect.left,
-           sourceRect.bottom - sourceRect.top);
+           sourceRect.bottom - sourceRect.top, false);
 }
 
 }  // namespace vex::skin

@@ -34,33 +34,40 @@ class OwnedBitmap {
   HBITMAP handle_ = nullptr;
 };
 
+// Memory DCs are costly to make (under Wine each takes as long as drawing a
+// whole frame side), so the drawing routines borrow them from a small pool
+// of this thread's: a borrowed DC comes back with every change made to it
+// undone (SaveDC / RestoreDC), its selected bitmap included.
+HDC BorrowMemoryDc();
+void ReturnMemoryDc(HDC dc);
+// Memory DCs the pool holds now (for leak checks).
+int PooledMemoryDcs();
+
 // A memory DC compatible with the screen with one bitmap selected into it.
 class MemoryDc {
  public:
-  explicit MemoryDc(HBITMAP bitmap) : dc_(CreateCompatibleDC(nullptr)) {
-    if (dc_ && bitmap) old_ = SelectObject(dc_, bitmap);
+  explicit MemoryDc(HBITMAP bitmap) : dc_(BorrowMemoryDc()) {
+    if (dc_ && bitmap) SelectObject(dc_, bitmap);
   }
   MemoryDc(const MemoryDc&) = delete;
   MemoryDc& operator=(const MemoryDc&) = delete;
   ~MemoryDc() {
-    if (!dc_) return;
-    if (old_) SelectObject(dc_, old_);
-    DeleteDC(dc_);
+    if (dc_) ReturnMemoryDc(dc_);
   }
   HDC Get() const { return dc_; }
 
  private:
   HDC dc_;
-  HGDIOBJ old_ = nullptr;
 };
 
-// The screen's DC, for making compatible bitmaps and reading pixels.
+// The screen's DC, for making compatible bitmaps and reading pixels.  One DC
+// of the screen serves the program for its whole life.
+HDC SharedScreenDc();
 class ScreenDc {
  public:
-  ScreenDc() : dc_(GetDC(nullptr)) {}
+  ScreenDc() : dc_(SharedScreenDc()) {}
   ScreenDc(const ScreenDc&) = delete;
   ScreenDc& operator=(const ScreenDc&) = delete;
-  ~ScreenDc() { ReleaseDC(nullptr, dc_); }
   HDC Get() const { return dc_; }
 
  private:

@@ -214,9 +214,7 @@ void TSkinForm::Detach() {
     FMenuBar.reset();
   }
   UnsubclassClient();
-  FTitleBitmap.reset();
-  FTitleBack.reset();
-  FTitleSize = {};
+  DropPictures();
   FHotObject = nullptr;
   // A window on its way out is neither resized nor reshaped: its size
   // messages would reach code that is tearing itself down.
@@ -283,6 +281,7 @@ frame::WindowFacts TSkinForm::Facts() {
 // takes its size from the window's small icon.
 void TSkinForm::BuildGeometry() {
   if (!FSkinData || FSkinData->NoSkin) return;
+  DropPictures();
   if (FBorderKind == 2) {
     FLeftWidth = FTopHeight = FRightWidth = FBottomHeight = 0;
     FMenuHeight = 0;
@@ -304,6 +303,7 @@ void TSkinForm::BuildGeometry() {
 }
 
 void TSkinForm::ClearButtons() {
+  FTitle.valid = FSpareTitle.valid = false;
   FHotObject = nullptr;
   FButtons.clear();
 }

@@ -64,36 +64,31 @@ void TSkinForm::BuildRegion() {
     if (FBorderKind != 2) {
       const frame::RegionPlan plan = frame::PlanRegion(trans, {w, h}, Bands());
       if (plan.leftKeyed) {
-        OwnedBitmap side(BuildBorder(fsLeft, RECT{0, 0, FLeftWidth, h}));
-        AddRegion(region.get(), KeyedRegion(side.Get(), 0, 0));
+        AddRegion(region.get(), KeyedRegion(CachedBorder(fsLeft, FLeftWidth, h), 0, 0));
       } else {
         AddRect(region.get(), 0, 0, FLeftWidth, h);
       }
       if (plan.rightKeyed) {
-        OwnedBitmap side(BuildBorder(fsRight, RECT{0, 0, FRightWidth, h}));
-        AddRegion(region.get(), KeyedRegion(side.Get(), w - FRightWidth, 0));
+        AddRegion(region.get(), KeyedRegion(CachedBorder(fsRight, FRightWidth, h), w - FRightWidth, 0));
       } else {
         AddRect(region.get(), w - FRightWidth, 0, w, h);
       }
       const int inner = w - FLeftWidth - FRightWidth;
       if (plan.bottomKeyed) {
-        OwnedBitmap side(BuildBorder(fsBottom, RECT{0, 0, inner, FBottomHeight}));
-        AddRegion(region.get(), KeyedRegion(side.Get(), FLeftWidth, h - FBottomHeight));
+        AddRegion(region.get(), KeyedRegion(CachedBorder(fsBottom, inner, FBottomHeight), FLeftWidth, h - FBottomHeight));
       } else {
         AddRect(region.get(), FLeftWidth, h - FBottomHeight, w - FRightWidth, h);
       }
       if (plan.topKeyed) {
         // The title as painted, so that caption text and buttons count too.
         OwnedBitmap top;
-        if (FTitleBitmap && inner > 0) {
+        if (FTitle.bitmap && inner > 0) {
           ScreenDc screen;
           top.Reset(CreateCompatibleBitmap(screen.Get(), inner, FTopHeight));
-          MemoryDc to(top.Get()), from(FTitleBitmap.get());
+          MemoryDc to(top.Get()), from(FTitle.bitmap.get());
           BitBlt(to.Get(), 0, 0, inner, FTopHeight, from.Get(), FLeftWidth, 0, SRCCOPY);
-        } else {
-          top.Reset(BuildBorder(fsTop, RECT{0, 0, inner, FTopHeight}));
         }
-        AddRegion(region.get(), KeyedRegion(top.Get(), FLeftWidth, 0));
+        AddRegion(region.get(), KeyedRegion(top ? top.Get() : CachedBorder(fsTop, inner, FTopHeight), FLeftWidth, 0));
       } else {
         AddRect(region.get(), FLeftWidth, 0, w - FRightWidth, FTopHeight);
       }
@@ -108,9 +103,8 @@ void TSkinForm::BuildRegion() {
 
 void TSkinForm::DropRegion() {
   if (!FHasRegion) return;
-  FTitleBitmap.reset();
-  FTitleBack.reset();
-  FTitleSize = {};
+  FTitle = TTitlePicture{};
+  FSpareTitle = TTitlePicture{};
   SetWindowRgn(FHandle, nullptr, FALSE);
   FHasRegion = false;
 }
@@ -123,6 +117,7 @@ void TSkinForm::ApplySkin() {
     }
   }
   for (TFrameSkinner* skinner : ControlSkinners) skinner->SkinChanged();
+  DropPictures();
   FSkinState = kSkinApplying;
   if (FForm && FSkinData) MenuLayer().SetPopupOwnerDraw(*FForm, *FSkinData, true);
   FitToSkin(true);

@@ -1,6 +1,6 @@
 // TSkinForm: painting the non-client area.  Each side is composed off screen
 // and copied in one transfer; the title bar (with the tops of the two sides,
-// the caption text and the caption buttons) is composed in FTitleBitmap and
+// the caption text and the caption buttons) is composed in FTitle.bitmap and
 // copied at once, so nothing of it flickers.
 #include <algorithm>
 #include <string>
@@ -20,14 +20,6 @@ void Blit(HDC dc, int x, int y, HBITMAP picture, int width, int height, int sx =
   BitBlt(dc, x, y, width, height, from.Get(), sx, sy, SRCCOPY);
 }
 
-// Makes `bitmap` width x height unless it already is.
-void EnsureSize(vcl::BitmapHandle& bitmap, SIZE& size, int width, int height) {
-  if (bitmap && size.cx == width && size.cy == height) return;
-  ScreenDc screen;
-  bitmap.reset(CreateCompatibleBitmap(screen.Get(), width, height));
-  size = bitmap ? SIZE{width, height} : SIZE{};
-}
-
 }  // namespace
 
 HBITMAP TSkinForm::BuildBorder(TFrameSide side, const RECT& rect) {
@@ -42,8 +34,31 @@ HBITMAP TSkinForm::BuildBorder(TFrameSide side, const RECT& rect) {
 }
 
 void TSkinForm::PaintBorder(TFrameSide side, const RECT& rect, HDC dc) {
-  OwnedBitmap element(BuildBorder(side, rect));
-  Blit(dc, rect.left, rect.top, element.Get(), rect.right - rect.left, rect.bottom - rect.top);
+  const int w = rect.right - rect.left, h = rect.bottom - rect.top;
+  Blit(dc, rect.left, rect.top, CachedBorder(side, w, h), w, h);
+}
+
+// Building a side costs far more than copying it, and most paints (a window
+// activated, uncovered, its caption changed) find the sides as they were.
+HBITMAP TSkinForm::CachedBorder(TFrameSide side, int width, int height) {
+  if (!FSkinData || width <= 0 || height <= 0) return nullptr;
+  TDataSkinBorder* borders[] = {&FSkinData->Left, &FSkinData->Right, &FSkinData->Top, &FSkinData->Bottom};
+  const int frame = FActive || std::max(1, borders[side]->FrameCount) == 1 ? 1 : 2;
+  TSidePicture& kept = FSides[side][frame - 1];
+  if (!kept.bitmap || kept.width != width || kept.height != height || kept.frame != frame) {
+    kept.bitmap.reset(BuildBorder(side, RECT{0, 0, width, height}));
+    kept.width = width;
+    kept.height = height;
+    kept.frame = frame;
+  }
+  return kept.bitmap.get();
+}
+
+void TSkinForm::DropPictures() {
+  for (auto& side : FSides)
+    for (TSidePicture& picture : side) picture = TSidePicture{};
+  FTitle = TTitlePicture{};
+  FSpareTitle = TTitlePicture{};
 }
 
 void TSkinForm::PaintFrame(HDC dc) {
@@ -57,12 +72,10 @@ void TSkinForm::PaintFrame(HDC dc) {
     FWidth = FWindowRect.right - FWindowRect.left;
     FHeight = FWindowRect.bottom - FWindowRect.top;
     const int w = FWidth, h = FHeight;
-    OwnedBitmap left(BuildBorder(fsLeft, RECT{0, 0, FLeftWidth, h}));
-    OwnedBitmap right(BuildBorder(fsRight, RECT{0, 0, FRightWidth, h}));
-    Blit(dc, 0, 0, left.Get(), FLeftWidth, h);
-    Blit(dc, w - FRightWidth, 0, right.Get(), FRightWidth, h);
+    PaintBorder(fsLeft, RECT{0, 0, FLeftWidth, h}, dc);
+    PaintBorder(fsRight, RECT{w - FRightWidth, 0, w, h}, dc);
     PaintBorder(fsBottom, RECT{FLeftWidth, h - FBottomHeight, w - FRightWidth, h}, dc);
-    PaintTitle(dc, left.Get(), right.Get());
+    PaintTitle(dc);
     if (FMenuBar) FMenuBar->Paint(dc, RECT{FLeftWidth, FTopHeight, w - FRightWidth, FTopHeight + FMenuHeight});
     FHotObject = nullptr;  // every caption object is back in its normal look
   } catch (...) {
@@ -71,24 +84,45 @@ void TSkinForm::PaintFrame(HDC dc) {
   if (own) ReleaseDC(FHandle, own);
 }
 
-void TSkinForm::PaintTitle(HDC dc, HBITMAP left, HBITMAP right) {
+void TSkinForm::PaintTitle(HDC dc) {
   const int w = FWidth;
   if (w <= 0 || FTopHeight <= 0) return;
-  EnsureSize(FTitleBitmap, FTitleSize, w, FTopHeight);
-  if (!FTitleBitmap) return;
   const RECT bar{FLeftWidth, 0, w - FRightWidth, FTopHeight};
-  {
-    MemoryDc title(FTitleBitmap.get());
+  // What the title shows depends on these alone: a title that showed the
+  // same is copied again rather than composed again.
+  char caption[1001] = {};
+  GetWindowTextA(FHandle, caption, sizeof caption);
+  TTitleKey key{w, FTopHeight, FWindowState, FMenuHeight, FActive, IsMdiFrame() && MdiChildMaximized(),
+                FNativeIcons, caption};
+  if (!(FTitle.valid && key == FTitle.key)) std::swap(FTitle, FSpareTitle);
+  if (FTitle.valid && key == FTitle.key) {
+    FTextRect = FTitle.textRect;
+    LayoutButtons();  // the buttons' places and visibility for this state
+    MemoryDc title(FTitle.bitmap.get());
+    BitBlt(dc, 0, 0, w, FTopHeight, title.Get(), 0, 0, SRCCOPY);
+  } else {
+    if (!FTitle.bitmap || !FTitle.back || FTitle.size.cx != w || FTitle.size.cy != FTopHeight) {
+      ScreenDc screen;
+      FTitle.bitmap.reset(CreateCompatibleBitmap(screen.Get(), w, FTopHeight));
+      FTitle.back.reset(CreateCompatibleBitmap(screen.Get(), w, FTopHeight));
+      FTitle.size = {w, FTopHeight};
+    }
+    if (!FTitle.bitmap || !FTitle.back) {
+      FTitle = TTitlePicture{};
+      return;
+    }
+    FTitle.key = std::move(key);
+    FTitle.valid = true;
+    MemoryDc title(FTitle.bitmap.get());
     // The title band's ends are the tops of the two sides.
-    Blit(title.Get(), 0, 0, left, FLeftWidth, FTopHeight);
-    Blit(title.Get(), w - FRightWidth, 0, right, FRightWidth, FTopHeight);
-    OwnedBitmap top(BuildBorder(fsTop, bar));
-    Blit(title.Get(), bar.left, 0, top.Get(), bar.right - bar.left, FTopHeight);
-    DrawCaptionText(title.Get(), bar);
-    SIZE backSize = FTitleBack ? FTitleSize : SIZE{};
-    EnsureSize(FTitleBack, backSize, w, FTopHeight);
-    if (FTitleBack) {
-      MemoryDc back(FTitleBack.get());
+    Blit(title.Get(), 0, 0, CachedBorder(fsLeft, FLeftWidth, FHeight), FLeftWidth, FTopHeight);
+    Blit(title.Get(), w - FRightWidth, 0, CachedBorder(fsRight, FRightWidth, FHeight), FRightWidth, FTopHeight);
+    Blit(title.Get(), bar.left, 0, CachedBorder(fsTop, bar.right - bar.left, FTopHeight), bar.right - bar.left,
+         FTopHeight);
+    DrawCaptionText(title.Get(), bar, FTitle.key.text);
+    FTitle.textRect = FTextRect;
+    {
+      MemoryDc back(FTitle.back.get());
       BitBlt(back.Get(), 0, 0, w, FTopHeight, title.Get(), 0, 0, SRCCOPY);
     }
     LayoutButtons();
@@ -105,10 +139,8 @@ void TSkinForm::PaintTitle(HDC dc, HBITMAP left, HBITMAP right) {
   SetBkMode(dc, OPAQUE);
 }
 
-void TSkinForm::DrawCaptionText(HDC dc, const RECT& bar) {
-  char buffer[1001] = {};
-  GetWindowTextA(FHandle, buffer, sizeof buffer);
-  const std::string text = std::string("   ") + buffer;
+void TSkinForm::DrawCaptionText(HDC dc, const RECT& bar, const std::string& caption) {
+  const std::string text = "   " + caption;
   vcl::DcState state(dc);
   SelectObject(dc, FCaptionFont ? static_cast<HGDIOBJ>(FCaptionFont.get()) : GetStockObject(DEFAULT_GUI_FONT));
   SetBkMode(dc, TRANSPARENT);

@@ -14,6 +14,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "skin/windows/FrameGeometry.h"
@@ -82,8 +83,14 @@ class TSkinForm : public vcl::TComponent {
   // ---- painting (SkinFormPaint.cpp) ------------------------------------
   // The whole non-client area; `dc` null: the window's own DC.
   void PaintFrame(HDC dc = nullptr);
-  // One side's picture of the rectangle's size, active or inactive frame.
+  // One side's picture of the rectangle's size, active or inactive frame
+  // (a new bitmap for the caller).
   HBITMAP BuildBorder(TFrameSide side, const RECT& rect);
+  // The same picture kept by the frame for the next paint at that size and
+  // state (borrowed; valid until the frame's pictures are dropped).
+  HBITMAP CachedBorder(TFrameSide side, int width, int height);
+  // Forgets the pictures kept for painting (a new skin, new geometry).
+  void DropPictures();
   void PaintBorder(TFrameSide side, const RECT& rect, HDC dc);
 
   // ---- caption objects (TWinSysButton.cpp) -----------------------------
@@ -129,11 +136,33 @@ class TSkinForm : public vcl::TComponent {
   RECT FTextRect{};
   bool FHasRegion = false;
   SIZE FRegionSize{};
-  // The title bar as last painted, and the same before the caption buttons
-  // were drawn on it (what a button in another state is drawn over).
-  vcl::BitmapHandle FTitleBitmap, FTitleBack;
-  SIZE FTitleSize{};
   vcl::BitmapHandle FSmallIcon;
+  // Pictures kept between paints: each side at its last size and state,
+  // and what the composed title showed.
+  struct TSidePicture {
+    vcl::BitmapHandle bitmap;
+    int width = -1, height = -1, frame = -1;
+  };
+  TSidePicture FSides[4][2];  // by side, active and inactive frame
+  struct TTitleKey {
+    int width = -1, height = -1, windowState = -1, menuHeight = -1;
+    bool active = false, mdiMax = false;
+    unsigned nativeIcons = 0;
+    std::string text;
+    bool operator==(const TTitleKey&) const = default;
+  };
+  // The title bar as last painted (FTitleBitmap), the same before the
+  // caption buttons were drawn on it (what a button in another state is
+  // drawn over), and what it shows; the title of the other activation state
+  // is kept too, so that switching between windows only copies titles.
+  struct TTitlePicture {
+    vcl::BitmapHandle bitmap, back;
+    SIZE size{};
+    TTitleKey key;
+    RECT textRect{};
+    bool valid = false;
+  };
+  TTitlePicture FTitle, FSpareTitle;
   vcl::FontHandle FCaptionFont;
   std::vector<std::unique_ptr<TWinSysButton>> FButtons;
   TNCObject* FHotObject = nullptr;
@@ -160,8 +189,8 @@ class TSkinForm : public vcl::TComponent {
   void MakeSmallIcon();
   void FreeControlSkinners();
   // SkinFormPaint.cpp
-  void PaintTitle(HDC dc, HBITMAP left, HBITMAP right);
-  void DrawCaptionText(HDC dc, const RECT& bar);
+  void PaintTitle(HDC dc);
+  void DrawCaptionText(HDC dc, const RECT& bar, const std::string& caption);
   // SkinFormProc.cpp
   void WndProc(vcl::TMessage& m);
   bool Stage1(vcl::TMessage& m);

@@ -71,11 +71,11 @@ void TWinSysButton::Paint() {
   HDC dc = GetWindowDC(FForm->Handle());
   if (!dc) return;
   const int w = FRect.right - FRect.left, h = FRect.bottom - FRect.top;
-  if (!IsMdiButton(b) && FForm->FTitleBack && w > 0 && h > 0) {
+  if (!IsMdiButton(b) && FForm->FTitle.back && w > 0 && h > 0) {
     ScreenDc screen;
     OwnedBitmap work(CreateCompatibleBitmap(screen.Get(), w, h));
     {
-      MemoryDc to(work.Get()), back(FForm->FTitleBack.get());
+      MemoryDc to(work.Get()), back(FForm->FTitle.back.get());
       BitBlt(to.Get(), 0, 0, w, h, back.Get(), FRect.left, FRect.top, SRCCOPY);
       const RECT saved = FRect;
       FRect = RECT{0, 0, w, h};

@@ -165,6 +165,39 @@ void Vexilo::Click(HWND top, int x, int y) {
   PostMessageA(target, WM_LBUTTONUP, 0, at);
 }
 
+void Vexilo::ClickFrame(HWND top, int x, int y) {
+  RECT r{};
+  GetWindowRect(top, &r);
+  const LPARAM at = MAKELPARAM(r.left + x, r.top + y);
+  PostMessageA(top, WM_NCMOUSEMOVE, HTCAPTION, at);
+  PostMessageA(top, WM_NCLBUTTONDOWN, HTCAPTION, at);
+  PostMessageA(top, WM_NCLBUTTONUP, HTCAPTION, at);
+}
+
+bool LooksSkinned(HWND window) {
+  HRGN region = CreateRectRgn(0, 0, 0, 0);
+  const int kind = GetWindowRgn(window, region);
+  DeleteObject(region);
+  return kind == COMPLEXREGION && !(GetWindowLongPtrA(window, GWL_STYLE) & WS_SYSMENU);
+}
+
+HWND ChildWithText(HWND top, const std::string& text) {
+  struct Find {
+    const std::string* text;
+    HWND found = nullptr;
+  } find{&text};
+  EnumChildWindows(
+      top,
+      [](HWND w, LPARAM p) -> BOOL {
+        auto* f = reinterpret_cast<Find*>(p);
+        if (WindowText(w) != *f->text) return TRUE;
+        f->found = w;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&find));
+  return find.found;
+}
+
 void Vexilo::Type(HWND target, const std::string& text) {
   for (char c : text) PostMessageA(target, WM_CHAR, static_cast<unsigned char>(c), 1);
 }

@@ -44,6 +44,9 @@ class Vexilo {
   // deepest child window there (a windowless control's parent).
   static void Click(HWND top, int x, int y);
   // Types text into the window that has the focus in that window's thread.
+  // Presses and releases the left button at a point of the window's frame
+  // (window coordinates), as on a caption button.
+  static void ClickFrame(HWND top, int x, int y);
   static void Type(HWND target, const std::string& text);
   static void Key(HWND target, UINT vk);
 
@@ -57,6 +60,12 @@ class Vexilo {
  private:
   PROCESS_INFORMATION FInfo{};
 };
+
+// The window has the skinned frame: the sedge skin's shaped region and the
+// native caption boxes taken off.
+bool LooksSkinned(HWND window);
+// The first child window (any depth) whose text is `text`.
+HWND ChildWithText(HWND top, const std::string& text);
 
 // Text of a window or control, also of another process.
 std::string WindowText(HWND window);

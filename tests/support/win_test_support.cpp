@@ -55,9 +55,20 @@ void WriteFileText(const std::string& path, const std::string& text) {
   CloseHandle(f);
 }
 
+// Under Wine a window's picture reaches the screen a moment after it is
+// painted (and another program's window paints in its own time): the
+// picture is taken once two reads a little apart agree.
 std::string SaveWindowPng(HWND window, const std::string& name) {
   const std::string path = OutputDir() + name + ".png";
-  SavePng(ReadWindow(window), path);
+  Pixels shot = ReadWindow(window);
+  for (int i = 0; i < 30; ++i) {
+    PumpUntil([] { return false; }, std::chrono::milliseconds(100));
+    Pixels again = ReadWindow(window);
+    const bool same = again.width == shot.width && again.height == shot.height && again.rgb == shot.rgb;
+    shot = std::move(again);
+    if (same) break;
+  }
+  SavePng(shot, path);
   return path;
 }
 

@@ -29,7 +29,7 @@ std::string ReadFileText(const std::string& path);
 void WriteFileText(const std::string& path, const std::string& text);
 
 // Saves a window as shown on screen (frame included) to OutputDir()/name.png
-// and returns the full path.
+// once its picture has settled, and returns the full path.
 std::string SaveWindowPng(HWND window, const std::string& name);
 // Saves a bitmap's pixels to OutputDir()/name.png and returns the full path.
 std::string SaveBitmapPng(HBITMAP bitmap, const std::string& name);
