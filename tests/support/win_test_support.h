@@ -28,6 +28,13 @@ std::string ReadFileText(const std::string& path);
 // Replaces a file with `text` (a test failure when it cannot be created).
 void WriteFileText(const std::string& path, const std::string& text);
 
+// Live handles of this process, counted by the tests themselves where
+// GetGuiResources answers 0 (Wine): GDI objects, USER objects (windows and
+// menus), and the windows of this thread with all their children.
+DWORD LiveGdiObjects();
+DWORD LiveUserObjects();
+int ThreadWindowCount();
+
 // Saves a window as shown on screen (frame included) to OutputDir()/name.png
 // and returns the full path.
 std::string SaveWindowPng(HWND window, const std::string& name);
