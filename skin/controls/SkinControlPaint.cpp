@@ -22,13 +22,15 @@ void TSkinControl::PaintNow() {
   RECT r{};
   if (!Handle || !GetWindowRect(Handle, &r)) return;
   WindowRect = r;
-  vcl::WindowDc dc(Handle);
-  if (!dc.get()) return;
+  // The whole window, border included: an edit's border is non-client.
+  HDC dc = GetWindowDC(Handle);
+  if (!dc) return;
   try {
-    Draw(dc.get(), AtOrigin(r));
+    Draw(dc, AtOrigin(r));
   } catch (...) {
     // The control keeps what the last paint left.
   }
+  ReleaseDC(Handle, dc);
 }
 
 void TSkinControl::Redraw() {

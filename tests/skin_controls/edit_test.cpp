@@ -77,3 +77,27 @@ TEST(SkinEdit, AnEditWithoutBorderIsLeftAlone) {
 
 }  // namespace
 }  // namespace vex::skin::test
+
+namespace vex::skin::test {
+namespace {
+
+// The outline is on the screen too, over the native border (non-client),
+// also on an edit that an up-down control beside it (its buddy) narrowed.
+TEST(SkinEdit, TheBuddyOfAnUpDownIsOutlinedToo) {
+  SkinnedForm f;
+  auto* number = f.Add<vcl::TEdit>(10, 10, 60, 21);
+  auto* upDown = f.Add<vcl::TUpDown>(70, 10, 17, 21);
+  upDown->SetAssociate(number);
+  auto* skinner = f.Attach<TSkinEdit>(number);
+  RedrawWindow(number->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ERASE | RDW_UPDATENOW);
+  RECT r{};
+  GetWindowRect(number->Handle(), &r);
+  const Pixels p = ReadWindowDc(number->Handle(), RECT{0, 0, r.right - r.left, r.bottom - r.top});
+  EXPECT_EQ(p.At(0, 10), Rgb(Skin().ButtonShadow));
+  EXPECT_EQ(p.At(5, 0), Rgb(Skin().ButtonShadow));
+  EXPECT_EQ(p.At(r.right - r.left - 1, 10), Rgb(Skin().ButtonShadow)) << "the right edge, next to the up-down";
+  (void)skinner;
+}
+
+}  // namespace
+}  // namespace vex::skin::test
