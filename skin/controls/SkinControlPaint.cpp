@@ -58,7 +58,30 @@ void TSkinControl::PaintMessage(vcl::TMessage& m) {
   m.Result = 0;
 }
 
+bool TSkinControl::PaintsItself(vcl::TMessage& m) {
+  if (m.Msg == WM_PAINT) {
+    PaintMessage(m);
+    return true;
+  }
+  if (m.Msg == WM_ERASEBKGND) {
+    m.Result = 1;
+    return true;
+  }
+  return false;
+}
+
+void TSkinControl::PressAfterOwnProc(vcl::TMessage& m) {
+  CallOldProc(m);
+  if (!Attached()) return;
+  State |= controls::kPressed;
+  PaintNow();
+}
+
 void TSkinControl::FillFace(HDC dc, const RECT& rect) {
+  if (SkinData && SkinData->FaceBrush) {
+    FillRect(dc, &rect, SkinData->FaceBrush.get());
+    return;
+  }
   vcl::BrushHandle face(CreateSolidBrush(vcl::ColorToRGB(SkinData ? SkinData->ButtonFace : vcl::clBtnFace)));
   FillRect(dc, &rect, face.get());
 }
@@ -71,21 +94,26 @@ void TSkinControl::PaintElement(const RECT& rect, TDataSkinObject& object, int t
   TScratchBitmap* buffer = ScratchBitmap();
   const int w = rect.right - rect.left, h = rect.bottom - rect.top;
   if (!buffer || w < 0 || h < 0) return;
-  FillFace(buffer->Dc(), rect);
-  if (object.Image.Empty() ||
-      !controls::FrameFits(object.Image.Width(), object.Image.Height(), frameCount, frame, object.LeftWidth,
-                           object.TopHeight, object.RightWidth, object.BottomHeight))
-    return;
-  OwnedBitmap element(BuildElement(rect, object.Image.Handle(), object.Margins(), false, object.Tile != 0,
-                                   frameCount, frame));
-  if (!element) return;
-  const RECT at{0, 0, w, h};
-  if (trans == 1) {
-    DrawTransparent(buffer->Dc(), at, element.Get(), kSkinKey);
-  } else {
-    MemoryDc src(element.Get());
-    BitBlt(buffer->Dc(), 0, 0, w, h, src.Get(), 0, 0, SRCCOPY);
-  }
+  const auto image = reinterpret_cast<std::uintptr_t>(object.Image.Handle());
+  FPictures.Draw(TPictureCache::Key(&object, image, trans, frameCount, frame), w, h, buffer->Dc(), 0, 0,
+                 [&](HDC into) {
+                   const RECT at{0, 0, w, h};
+                   FillFace(into, at);
+                   if (object.Image.Empty() ||
+                       !controls::FrameFits(object.Image.Width(), object.Image.Height(), frameCount, frame,
+                                            object.LeftWidth, object.TopHeight, object.RightWidth,
+                                            object.BottomHeight))
+                     return;
+                   OwnedBitmap element(BuildElement(at, object.Image.Handle(), object.Margins(), false,
+                                                    object.Tile != 0, frameCount, frame));
+                   if (!element) return;
+                   if (trans == 1) {
+                     DrawTransparent(into, at, element.Get(), kSkinKey);
+                   } else {
+                     MemoryDc src(element.Get());
+                     BitBlt(into, 0, 0, w, h, src.Get(), 0, 0, SRCCOPY);
+                   }
+                 });
 }
 
 void TSkinControl::DrawCaption(HDC dc, const RECT& rect, UINT format, bool enabled, const std::string& text) {
@@ -131,17 +159,17 @@ void TSkinControl::DrawStripFrame(HDC dc, const RECT& rect, int frameCount, int 
 }
 
 void TSkinControl::DrawBoxGlyph(HDC dc, const RECT& rect, vcl::TBitmap& image, int frameCount, int frame) {
-  TScratchBitmap* buffer = ScratchBitmap();
-  if (!buffer || image.Empty() || frameCount < 1) return;
+  if (image.Empty() || frameCount < 1) return;
   const int w = image.Width() / frameCount, h = image.Height();
   if (w <= 0) return;
   const bool leftText = (GetWindowLongPtrA(Handle, GWL_STYLE) & BS_LEFTTEXT) != 0;
   const controls::Rect at = controls::BoxGlyphRect({rect.left, rect.top, rect.right, rect.bottom}, w, h, leftText);
-  buffer->SetSize(w, h);
-  const RECT local{0, 0, w, h};
-  FillFace(buffer->Dc(), local);
-  DrawStripFrame(buffer->Dc(), local, frameCount, frame, image);
-  BlitBuffer(dc, RECT{at.left, at.top, at.right, at.bottom});
+  const auto key = TPictureCache::Key(&image, reinterpret_cast<std::uintptr_t>(image.Handle()), frameCount, frame);
+  FPictures.Draw(key, w, h, dc, at.left, at.top, [&](HDC into) {
+    const RECT local{0, 0, w, h};
+    FillFace(into, local);
+    DrawStripFrame(into, local, frameCount, frame, image);
+  });
 }
 
 bool TSkinControl::ChangesBoxGlyph(UINT msg) {

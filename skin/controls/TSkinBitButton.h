@@ -11,6 +11,21 @@ class TSkinBitButton : public TSkinButton {
  public:
   using TSkinButton::TSkinButton;
   void Draw(HDC dc, const RECT& rect) override;
+
+ protected:
+  // What bit buttons and speed buttons share: glyph frame k of the strip and
+  // the caption in `ink`, placed in a width x height client area by the
+  // layout (the speed button's margin rule when `speedButton`).
+  struct GlyphCaption {
+    vcl::TBitmap* glyph;
+    int numGlyphs;
+    int glyphFrame;
+    const std::string* caption;
+    int layout, margin, spacing;
+    bool speedButton;
+    COLORREF ink;
+  };
+  void DrawGlyphAndCaption(HDC dc, int width, int height, const GlyphCaption& what);
 };
 
 }  // namespace vex::skin

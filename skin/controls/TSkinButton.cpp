@@ -15,13 +15,8 @@ using controls::kHot;
 using controls::kPressed;
 
 bool TSkinButton::BeforeMessage(vcl::TMessage& m) {
+  if (PaintsItself(m)) return false;
   switch (m.Msg) {
-    case WM_PAINT:
-      PaintMessage(m);
-      return false;
-    case WM_ERASEBKGND:
-      m.Result = 1;
-      return false;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
       // Kept from the button: it would capture the mouse and paint itself
@@ -77,7 +72,7 @@ void TSkinButton::AfterMessage(vcl::TMessage& m) {
       return;
     }
     case vcl::CM_MOUSEENTER:
-      RefreshState();
+      RefreshEnabled();
       if (!Enabled) return;
       State |= kHot;
       Redraw();
@@ -117,7 +112,7 @@ COLORREF TSkinButton::TextColour(int stateFrame, bool enabled) const {
 void TSkinButton::Draw(HDC dc, const RECT& rect) {
   TScratchBitmap* buffer = ScratchBitmap();
   if (!SkinData || SkinData->Buttons.Image.Empty() || !buffer) return;
-  RefreshState();
+  RefreshEnabled();
   if (Caption.empty() && Control) Caption = Control->Caption();
   const int frame = controls::PushButtonFrame(State & kPressed, State & kHot, Focused, Enabled);
   const int w = rect.right - rect.left, h = rect.bottom - rect.top;
@@ -126,7 +121,7 @@ void TSkinButton::Draw(HDC dc, const RECT& rect) {
   PaintElement(local, SkinData->Buttons, SkinData->Buttons.Trans, 5, frame);
   HDC out = buffer->Dc();
   vcl::DcState saved(out);
-  if (auto font = reinterpret_cast<HFONT>(SendMessageA(Handle, WM_GETFONT, 0, 0))) SelectObject(out, font);
+  if (Font) SelectObject(out, Font);
   SetTextColor(out, TextColour(frame, Enabled));
   DrawCaption(out, local, DT_CENTER, Enabled, Caption);
   BlitBuffer(dc, rect);

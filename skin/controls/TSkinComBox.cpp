@@ -21,7 +21,7 @@ void TSkinComBox::AfterMessage(vcl::TMessage& m) {
       PaintNow();
       return;
     case vcl::CM_MOUSEENTER:
-      RefreshState();
+      RefreshEnabled();
       if (!Enabled) return;
       State |= kHot;
       PaintNow();
@@ -42,7 +42,7 @@ void TSkinComBox::Draw(HDC dc, const RECT& r) {
   TDataSkinObject* edge = SkinData->SunkEdge.get();
   if (!button || !edge || button->Image.Empty() || edge->Image.Empty()) return;
   const int a = GetSystemMetrics(SM_CXHSCROLL) + 2;
-  RefreshState();
+  RefreshEnabled();
   // A drop-down combo box hands the focus on to its edit.
   const HWND focus = GetFocus();
   Focused = focus && (focus == Handle || IsChild(Handle, focus));
@@ -54,13 +54,21 @@ void TSkinComBox::Draw(HDC dc, const RECT& r) {
   FrameRect(dc, &ring, field);
 
   const RECT bt{r.right - a, r.top, r.right, r.bottom};
-  FillFace(dc, bt);
-  DrawStripFrame(dc, bt, button->FrameCount, frame, button->Image);
-  if (TDataSkinObject* arrow = SkinData->ExtraImages.get(); arrow && !arrow->Image.Empty() && arrow->FrameCount > 0) {
-    const int w = arrow->Image.Width() / arrow->FrameCount, h = arrow->Image.Height();
-    const int left = bt.left + (bt.right - bt.left - w) / 2, top = r.top + (r.bottom - r.top - h) / 2;
-    DrawStripFrame(dc, RECT{left, top, left + w, top + h}, arrow->FrameCount, frame, arrow->Image);
-  }
+  TDataSkinObject* arrow = SkinData->ExtraImages.get();
+  const auto arrowImage = arrow ? reinterpret_cast<std::uintptr_t>(arrow->Image.Handle()) : 0;
+  const auto key = TPictureCache::Key(button, reinterpret_cast<std::uintptr_t>(button->Image.Handle()), frame,
+                                      static_cast<int>(arrowImage));
+  // The button with its arrow, composed at the button's size.
+  Pictures().Draw(key, a, r.bottom - r.top, dc, bt.left, bt.top, [&](HDC into) {
+    const RECT local{0, 0, a, r.bottom - r.top};
+    FillFace(into, local);
+    DrawStripFrame(into, local, button->FrameCount, frame, button->Image);
+    if (arrow && !arrow->Image.Empty() && arrow->FrameCount > 0) {
+      const int w = arrow->Image.Width() / arrow->FrameCount, h = arrow->Image.Height();
+      const int left = (a - w) / 2, top = (local.bottom - h) / 2;
+      DrawStripFrame(into, RECT{left, top, left + w, top + h}, arrow->FrameCount, frame, arrow->Image);
+    }
+  });
 
   // The sunken edge from frame 1, on the left, top and bottom; the button
   // covers the right side.

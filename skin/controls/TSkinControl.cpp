@@ -84,6 +84,7 @@ void TSkinControl::Detach() {
   Control = nullptr;
   Handle = nullptr;
   State = 0;
+  FPictures.Clear();
 }
 
 void TSkinControl::Notification(vcl::TComponent* component, vcl::TOperation operation) {
@@ -145,6 +146,12 @@ void TSkinControl::AfterMessage(vcl::TMessage& m) {
   switch (m.Msg) {
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
+      Focused = m.Msg == WM_SETFOCUS;
+      Redraw();
+      break;
+    case WM_SETFONT:
+      Font = reinterpret_cast<HFONT>(m.WParam);
+      break;
     case WM_ENABLE:
     case vcl::CM_ENABLEDCHANGED:
       Redraw();
@@ -170,6 +177,7 @@ void TSkinControl::SendMouseLeave() {
 }
 
 void TSkinControl::SkinChanged() {
+  FPictures.Clear();
   if (SetColour && Control && SkinData) Control->SetColor(SkinData->ButtonFace);
 }
 
@@ -186,8 +194,13 @@ void TSkinControl::LeaveHot() {
 void TSkinControl::RefreshState() {
   if (!Handle) return;
   Focused = GetFocus() == Handle;
-  Enabled = (GetWindowLongPtrA(Handle, GWL_STYLE) & WS_DISABLED) == 0;
+  RefreshEnabled();
   Caption = WindowText(Handle);
+  Font = reinterpret_cast<HFONT>(SendMessageA(Handle, WM_GETFONT, 0, 0));
+}
+
+void TSkinControl::RefreshEnabled() {
+  if (Handle) Enabled = (GetWindowLongPtrA(Handle, GWL_STYLE) & WS_DISABLED) == 0;
 }
 
 std::string TSkinControl::WindowText(HWND window) {

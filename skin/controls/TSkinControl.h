@@ -33,6 +33,7 @@
 
 #include <string>
 
+#include "skin/controls/PictureCache.h"
 #include "skin/windows/SkinParts.h"
 #include "widgets/Messages.h"
 #include "widgets/TBitmap.h"
@@ -82,6 +83,12 @@ class TSkinControl : public TFrameSkinner {
   virtual void Redraw();
   // WM_PAINT painted by the skinner: the DC in WParam, or BeginPaint's.
   void PaintMessage(vcl::TMessage& message);
+  // For skinners that paint the whole control: WM_PAINT through
+  // PaintMessage, WM_ERASEBKGND answered 1.  True when it was one of them.
+  bool PaintsItself(vcl::TMessage& message);
+  // A press the control handles itself first (capture, repeat, its own
+  // click), then shown pressed.
+  void PressAfterOwnProc(vcl::TMessage& message);
 
   // ---- what the frame asks (TFrameSkinner) ---------------------------------
   void SendMouseLeave() override;
@@ -115,8 +122,12 @@ class TSkinControl : public TFrameSkinner {
   void BecomeHot();
   // Clears the frame's hot control when it is this one.
   void LeaveHot();
-  // Focused, Enabled and Caption read from the window again.
+  // Focused, Enabled, Caption and Font read from the window (at attach;
+  // afterwards the focus, text and font messages keep them current, which
+  // spares a painter three round trips to the window system).
   void RefreshState();
+  // Enabled read again from the window's style (cheap).
+  void RefreshEnabled();
   static std::string WindowText(HWND window);
 
   TSkinData* SkinData = nullptr;
@@ -125,6 +136,7 @@ class TSkinControl : public TFrameSkinner {
   bool Enabled = true;
   bool Focused = false;
   std::string Caption;
+  HFONT Font = nullptr;  // the window's font (WM_GETFONT, then WM_SETFONT)
   HWND Handle = nullptr;
   vcl::TWndMethod OldWindowProc;
   vcl::TWinControl* Control = nullptr;
@@ -143,12 +155,15 @@ class TSkinControl : public TFrameSkinner {
   void DrawBoxGlyph(HDC dc, const RECT& rect, vcl::TBitmap& image, int frameCount, int frame);
   // Messages after which a check box or radio button shows another glyph.
   static bool ChangesBoxGlyph(UINT msg);
+  // What this skinner composes again and again (see PictureCache.h).
+  TPictureCache& Pictures() { return FPictures; }
 
  private:
   friend LRESULT CALLBACK ControlSubclassProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
   friend class TSkinnerScope;
 
   TSkinForm* FFrame;
+  TPictureCache FPictures;
   bool FSubclassed = false;
   bool FOldDoubleBuffered = false;
   bool FOldParentColor = false;

@@ -52,10 +52,7 @@ bool TSkinSpeedButton::BeforeMessage(vcl::TMessage& m) {
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
       // The button presses (and groups) itself; the skinner shows it.
-      CallOldProc(m);
-      if (!Attached()) return false;
-      State |= kPressed;
-      PaintNow();
+      PressAfterOwnProc(m);
       return false;
     default:
       return true;
@@ -123,24 +120,10 @@ void TSkinSpeedButton::PaintSpeedButton(HDC target, const RECT& rect) {
   PaintElement(local, SkinData->Buttons, skin.Trans, skin.FrameCount, frame);
 
   const std::string caption = button->Caption();
-  controls::Size captionSize{};
-  if (!caption.empty()) {
-    RECT measured = local;
-    DrawTextA(out, caption.c_str(), static_cast<int>(caption.size()), &measured, DT_CALCRECT);
-    captionSize = {measured.right - measured.left, measured.bottom - measured.top};
-  }
-  vcl::TBitmap& glyph = button->Glyph();
-  if (!glyph.Empty()) {
-    const controls::Size glyphSize{glyph.Width() / numGlyphs, glyph.Height()};
-    const auto place = controls::PlaceGlyphAndCaption({w, h}, glyphSize, captionSize, button->Layout(),
-                                                      button->Margin(), button->Spacing(), true);
-    DrawGlyphFrame(out, RECT{place.glyph.left, place.glyph.top, place.glyph.right, place.glyph.bottom}, numGlyphs,
-                   glyphFrame, glyph);
-    RECT at{place.caption.left, place.caption.top, place.caption.right, place.caption.bottom};
-    SetBkMode(out, TRANSPARENT);
-    SetTextColor(out, TextColour(frame, enabled));
-    static constexpr UINT kAlign[] = {DT_LEFT, DT_RIGHT, DT_CENTER, DT_CENTER};
-    DrawTextA(out, caption.c_str(), static_cast<int>(caption.size()), &at, kAlign[button->Layout() & 3]);
+  if (!button->Glyph().Empty()) {
+    DrawGlyphAndCaption(out, w, h,
+                        {&button->Glyph(), numGlyphs, glyphFrame, &caption, button->Layout(), button->Margin(),
+                         button->Spacing(), true, TextColour(frame, enabled)});
   } else {
     // No glyph: the caption in the button's own colour (the program's red
     // options button stays red).

@@ -24,19 +24,11 @@ controls::Rect InnerRect(HWND window) {
 }  // namespace
 
 bool TSkinUpDown::BeforeMessage(vcl::TMessage& m) {
+  if (PaintsItself(m)) return false;
   switch (m.Msg) {
-    case WM_PAINT:
-      PaintMessage(m);
-      return false;
-    case WM_ERASEBKGND:
-      m.Result = 1;
-      return false;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
-      CallOldProc(m);
-      if (!Attached()) return false;
-      State |= kPressed;
-      PaintNow();
+      PressAfterOwnProc(m);
       return false;
     case WM_LBUTTONUP:
       State &= ~kPressed;
@@ -90,7 +82,7 @@ void TSkinUpDown::Draw(HDC dc, const RECT& rect) {
   POINT cursor{};
   GetCursorPos(&cursor);
   ScreenToClient(Handle, &cursor);
-  RefreshState();
+  RefreshEnabled();
   const bool horizontal = (GetWindowLongPtrA(Handle, GWL_STYLE) & UDS_HORZ) != 0;
   const auto halves = controls::SplitUpDown(InnerRect(Handle), horizontal, cursor.x, cursor.y);
   const bool pressed = State & kPressed, hot = State & kHot;
