@@ -66,17 +66,21 @@ HWND SkinnedForm::RawChild(const char* windowClass, DWORD style, int left, int t
 Pixels DrawOffscreen(TSkinControl& skinner, std::uint32_t background) {
   RECT r{};
   GetWindowRect(skinner.Handle, &r);
-  const int w = r.right - r.left, h = r.bottom - r.top;
-  ScreenDc screen;
-  OwnedBitmap bitmap(CreateCompatibleBitmap(screen.Get(), w, h));
-  {
-    MemoryDc dc(bitmap.Get());
-    vcl::BrushHandle fill(CreateSolidBrush(RGB(background >> 16, (background >> 8) & 0xFF, background & 0xFF)));
-    const RECT all{0, 0, w, h};
-    FillRect(dc.Get(), &all, fill.get());
-    skinner.Draw(dc.Get(), all);
-  }
-  return ReadBitmap(bitmap.Get());
+  Canvas canvas(r.right - r.left, r.bottom - r.top, background);
+  skinner.Draw(canvas.Dc(), RECT{0, 0, r.right - r.left, r.bottom - r.top});
+  return canvas.Read();
+}
+
+int GlyphMismatches(const Pixels& p, int left, int top, vcl::TBitmap& image, int frameCount, int frame) {
+  const int w = image.Width() / frameCount, h = image.Height();
+  int wrong = 0;
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) {
+      std::uint32_t want = ImagePixel(image, frameCount, frame, x, y);
+      if (want == 0xFF00FF) want = Rgb(Skin().ButtonFace);
+      wrong += p.At(left + x, top + y) != want;
+    }
+  return wrong;
 }
 
 Pixels ReadWindowDc(HWND window, const RECT& rect) {

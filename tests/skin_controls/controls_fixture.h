@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "screen_capture.h"
+#include "tests/skin_data/bitmap_test_util.h"
 #include "win_test_support.h"
 #include "skin/controls/ControlGeometry.h"
 #include "skin/controls/TSkinControl.h"
@@ -75,6 +76,9 @@ Pixels DrawOffscreen(TSkinControl& skinner, std::uint32_t background = 0x123456)
 // What a window shows in `rect` (window coordinates), read through its own
 // window DC.
 Pixels ReadWindowDc(HWND window, const RECT& rect);
+// How many pixels at (left, top) of a picture differ from frame k of n of a
+// skin image drawn keyed over the skin's face colour.
+int GlyphMismatches(const Pixels& pixels, int left, int top, vcl::TBitmap& image, int frameCount, int frame);
 // How many pixels of `pixels` have colour `rgb` (inside `area`, or all).
 int CountColour(const Pixels& pixels, std::uint32_t rgb, const RECT* area = nullptr);
 

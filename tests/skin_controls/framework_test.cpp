@@ -45,17 +45,14 @@ TEST(SkinControl, DrawCaptionCentresOnlyForDtCenterAndGreysWhenDisabled) {
   TSkinButton skinner(nullptr);
   skinner.SkinData = &Skin();
   for (const Case& c : cases) {
-    ScreenDc screen;
-    OwnedBitmap bitmap(CreateCompatibleBitmap(screen.Get(), 120, 30));
-    MemoryDc dc(bitmap.Get());
+    Canvas canvas(120, 30, 0xFFFFFF);
     const RECT all{0, 0, 120, 30};
-    FillRect(dc.Get(), &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-    SetTextColor(dc.Get(), RGB(200, 0, 0));
+    SetTextColor(canvas.Dc(), RGB(200, 0, 0));
     RECT size{0, 0, 0, 0};
-    DrawTextA(dc.Get(), "WWW", 3, &size, DT_CALCRECT);
-    skinner.DrawCaption(dc.Get(), all, c.format, c.enabled, "WWW");
-    EXPECT_EQ(GetTextColor(dc.Get()), RGB(200, 0, 0)) << c.name << ": the DC's colour is put back";
-    const Pixels p = ReadBitmap(bitmap.Get());
+    DrawTextA(canvas.Dc(), "WWW", 3, &size, DT_CALCRECT);
+    skinner.DrawCaption(canvas.Dc(), all, c.format, c.enabled, "WWW");
+    EXPECT_EQ(GetTextColor(canvas.Dc()), RGB(200, 0, 0)) << c.name << ": the DC's colour is put back";
+    const Pixels p = canvas.Read();
     const std::uint32_t ink = c.enabled ? 0xC80000 : Rgb(vcl::clBtnShadow);
     const RECT ink_at = InkBounds(p, ink);
     ASSERT_LT(ink_at.left, ink_at.right) << c.name;
@@ -109,27 +106,27 @@ TEST(SkinControl, PaintersLeaveTheCallersDcAsItWas) {
   bar->SetPosition(40);
   skinners.push_back(f.Attach<TSkinProgress>(bar));
   for (TSkinControl* s : skinners) {
-    ScreenDc screen;
-    OwnedBitmap bitmap(CreateCompatibleBitmap(screen.Get(), 200, 60));
-    MemoryDc dc(bitmap.Get());
+    Canvas canvas(200, 60, 0);
+    HDC dc = canvas.Dc();
+    const HGDIOBJ bitmap = GetCurrentObject(dc, OBJ_BITMAP);
     vcl::BrushHandle brush(CreateSolidBrush(RGB(1, 2, 3)));
-    SelectObject(dc.Get(), brush.get());
-    HGDIOBJ font = SelectObject(dc.Get(), GetStockObject(ANSI_FIXED_FONT));
-    SelectObject(dc.Get(), font);
-    SetTextColor(dc.Get(), RGB(9, 8, 7));
-    SetBkColor(dc.Get(), RGB(7, 8, 9));
-    SetBkMode(dc.Get(), OPAQUE);
+    SelectObject(dc, brush.get());
+    HGDIOBJ font = SelectObject(dc, GetStockObject(ANSI_FIXED_FONT));
+    SelectObject(dc, font);
+    SetTextColor(dc, RGB(9, 8, 7));
+    SetBkColor(dc, RGB(7, 8, 9));
+    SetBkMode(dc, OPAQUE);
     RECT r{};
     GetWindowRect(s->Handle, &r);
-    s->Draw(dc.Get(), RECT{0, 0, r.right - r.left, r.bottom - r.top});
+    s->Draw(dc, RECT{0, 0, r.right - r.left, r.bottom - r.top});
     const std::string name = s->ClassName();
-    EXPECT_EQ(GetCurrentObject(dc.Get(), OBJ_BRUSH), brush.get()) << name;
-    EXPECT_EQ(GetCurrentObject(dc.Get(), OBJ_FONT), font) << name;
-    EXPECT_EQ(GetCurrentObject(dc.Get(), OBJ_BITMAP), bitmap.Get()) << name;
-    EXPECT_EQ(GetTextColor(dc.Get()), RGB(9, 8, 7)) << name;
-    EXPECT_EQ(GetBkColor(dc.Get()), RGB(7, 8, 9)) << name;
-    EXPECT_EQ(GetBkMode(dc.Get()), OPAQUE) << name;
-    SelectObject(dc.Get(), GetStockObject(WHITE_BRUSH));
+    EXPECT_EQ(GetCurrentObject(dc, OBJ_BRUSH), brush.get()) << name;
+    EXPECT_EQ(GetCurrentObject(dc, OBJ_FONT), font) << name;
+    EXPECT_EQ(GetCurrentObject(dc, OBJ_BITMAP), bitmap) << name;
+    EXPECT_EQ(GetTextColor(dc), RGB(9, 8, 7)) << name;
+    EXPECT_EQ(GetBkColor(dc), RGB(7, 8, 9)) << name;
+    EXPECT_EQ(GetBkMode(dc), OPAQUE) << name;
+    SelectObject(dc, GetStockObject(WHITE_BRUSH));
   }
 }
 

@@ -40,14 +40,7 @@ TEST(SkinRadioButton, DrawsTheFrameOfItsState) {
     button->SetEnabled(c.enabled);
     auto* skinner = f.Attach<TSkinRadioButton>(button, true);
     const Pixels p = DrawOffscreen(*skinner);
-    int wrong = 0;
-    for (int y = 0; y < image.Height(); ++y)
-      for (int x = 0; x < image.Width() / frames; ++x) {
-        std::uint32_t want = ImagePixel(image, frames, c.frame, x, y);
-        if (want == 0xFF00FF) want = Rgb(Skin().ButtonFace);
-        wrong += p.At(x, 3 + y) != want;
-      }
-    EXPECT_EQ(wrong, 0) << "frame " << c.frame;
+    EXPECT_EQ(GlyphMismatches(p, 0, 3, image, frames, c.frame), 0) << "frame " << c.frame;
   }
 }
 

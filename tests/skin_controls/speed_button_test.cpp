@@ -14,13 +14,9 @@ using controls::kPressed;
 constexpr std::uint32_t kUp = 0xE00000, kDisabled = 0x00C000, kDown = 0x0000E0;
 
 Pixels Paint(TSkinSpeedButton& skinner, vcl::TSpeedButton& button) {
-  ScreenDc screen;
-  OwnedBitmap bitmap(CreateCompatibleBitmap(screen.Get(), button.Width(), button.Height()));
-  {
-    MemoryDc dc(bitmap.Get());
-    skinner.PaintSpeedButton(dc.Get(), RECT{0, 0, button.Width(), button.Height()});
-  }
-  return ReadBitmap(bitmap.Get());
+  Canvas canvas(button.Width(), button.Height(), 0);
+  skinner.PaintSpeedButton(canvas.Dc(), RECT{0, 0, button.Width(), button.Height()});
+  return canvas.Read();
 }
 
 TEST(SkinSpeedButton, TheButtonKeepsItsOwnPressAndClick) {

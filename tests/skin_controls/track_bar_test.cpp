@@ -30,15 +30,13 @@ TEST(SkinTrackBar, CustomDrawAnswers) {
   SkinnedForm f;
   auto* track = f.Add<vcl::TTrackBar>(10, 10, 200, 36);
   auto* skinner = f.Attach<TSkinTrackBar>(track);
-  ScreenDc screen;
-  OwnedBitmap bitmap(CreateCompatibleBitmap(screen.Get(), 200, 36));
-  MemoryDc dc(bitmap.Get());
+  Canvas canvas(200, 36, 0);
   for (const Case& c : cases) {
     NMCUSTOMDRAW record{};
     record.hdr = {track->Handle(), 0, static_cast<UINT>(NM_CUSTOMDRAW)};
     record.dwDrawStage = c.stage;
     record.dwItemSpec = c.item;
-    record.hdc = dc.Get();
+    record.hdc = canvas.Dc();
     // As the parent reflects the notification to the control.
     EXPECT_EQ(track->Perform(vcl::CN_NOTIFY, 0, reinterpret_cast<LPARAM>(&record)), c.answer) << c.name;
   }

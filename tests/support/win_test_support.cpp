@@ -94,6 +94,14 @@ int ThreadWindowCount() {
   return n;
 }
 
+double MicrosecondsPerCall(int calls, const std::function<void()>& call) {
+  call();
+  const auto start = std::chrono::steady_clock::now();
+  for (int i = 0; i < calls; ++i) call();
+  const std::chrono::duration<double, std::micro> spent = std::chrono::steady_clock::now() - start;
+  return spent.count() / calls;
+}
+
 std::string SaveWindowPng(HWND window, const std::string& name) {
   const std::string path = OutputDir() + name + ".png";
   SavePng(ReadWindow(window), path);

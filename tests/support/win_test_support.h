@@ -35,6 +35,10 @@ DWORD LiveGdiObjects();
 DWORD LiveUserObjects();
 int ThreadWindowCount();
 
+// For benchmarks, which print figures: the mean time of `call` over
+// `calls` runs after one warm-up run, in microseconds.
+double MicrosecondsPerCall(int calls, const std::function<void()>& call);
+
 // Saves a window as shown on screen (frame included) to OutputDir()/name.png
 // and returns the full path.
 std::string SaveWindowPng(HWND window, const std::string& name);
