@@ -56,14 +56,16 @@ class TControlsPage : public TForm {
     auto* l = Put<TLabel>(left, top, 0, 0, text);
     l->SetAutoSize(true);
   }
-  // Holds skinner state bits on a control while the page is open.
-  void Hold(TControl* control, unsigned state) { FHeld.push_back({control, state}); }
+  // Holds skinner state bits on a control while the page is open; `focused`
+  // shows it as the focus would (only one control can have the real focus).
+  void Hold(TControl* control, unsigned state, bool focused = false) { FHeld.push_back({control, state, focused}); }
   void FocusOn(TWinControl* control) { FFocus = control; }
 
  private:
   struct Held {
     TControl* control;
     unsigned state;
+    bool focused;
   };
 
   vex::skin::TSkinControl* SkinnerOf(TControl* control) {
@@ -80,8 +82,9 @@ class TControlsPage : public TForm {
     if (FFocus && GetForegroundWindow() == Handle() && !FFocus->Focused()) FFocus->SetFocus();
     for (const Held& h : FHeld) {
       vex::skin::TSkinControl* s = SkinnerOf(h.control);
-      if (!s || s->State == h.state) continue;
+      if (!s || (s->State == h.state && (!h.focused || s->Focused))) continue;
       s->State = h.state;
+      if (h.focused) s->Focused = true;
       s->Redraw();
     }
   }
@@ -109,7 +112,10 @@ TControlsPage* MakeButtonsPage() {
     GiveGlyph(speed->Glyph(), RGB(0, 90, 220));
     auto* plain = p->Put<TSpeedButton>(144 + i * 92, 108, 40, 26, ">>");
     for (TControl* c : std::vector<TControl*>{b, bit, speed, plain}) p->Hold(c, holds[i]);
-    if (i == 3) p->FocusOn(b);
+    if (i == 3) {
+      p->FocusOn(b);
+      p->Hold(bit, 0, true);
+    }
     if (i == 4) {
       b->SetEnabled(false);
       bit->SetEnabled(false);
