@@ -396,7 +396,13 @@ void TWinControl::PaintHandler(TMessage& m) {
     BitmapHandle bmp(CreateCompatibleBitmap(dc, std::max<LONG>(r.right, 1), std::max<LONG>(r.bottom, 1)));
     {
       SelectGuard sel(mem.get(), bmp.get());
-      if (FPaintsSelf) FillRect(mem.get(), &r, BackgroundBrush());
+      FillRect(mem.get(), &r, BackgroundBrush());
+      if (!FPaintsSelf) {
+        // A system class paints what it paints; its background comes from
+        // its own erase, into the buffer.
+        const auto buffer = reinterpret_cast<WPARAM>(mem.get());
+        Perform(WM_ERASEBKGND, buffer, static_cast<LPARAM>(buffer));
+      }
       PaintWindow(mem.get());
       PaintControls(mem.get());
       BitBlt(dc, 0, 0, r.right, r.bottom, mem.get(), 0, 0, SRCCOPY);
@@ -474,7 +480,7 @@ bool TWinControl::ForwardMouse(TMessage& m) {
 void TWinControl::WndProc(TMessage& m) {
   switch (m.Msg) {
     case WM_PAINT:
-      if (FPaintsSelf || !FControls.empty()) {
+      if (FPaintsSelf || !FControls.empty() || (FDoubleBuffered && !m.WParam)) {
         PaintHandler(m);
         return;
       }
@@ -491,6 +497,13 @@ void TWinControl::WndProc(TMessage& m) {
       }
       break;
     case WM_ERASEBKGND:
+      // Double buffered, the background is erased into the buffer (the
+      // buffered paint marks its erase with the DC in both parameters), never
+      // on the screen first.
+      if (FDoubleBuffered && m.WParam != static_cast<WPARAM>(m.LParam)) {
+        m.Result = 1;
+        return;
+      }
       if (EraseBackground(reinterpret_cast<HDC>(m.WParam))) {
         m.Result = 1;
         return;

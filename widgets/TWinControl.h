@@ -46,6 +46,9 @@ class TWinControl : public TControl {
   void SetTabOrder(int order);
   bool TabStop() const { return FTabStop; }
   void SetTabStop(bool value);
+  // Double buffered: the control paints into an off-screen bitmap that is
+  // copied to the screen in one transfer (controls of system classes too),
+  // so whatever is painted over it afterwards does not flicker.
   bool DoubleBuffered() const { return FDoubleBuffered; }
   void SetDoubleBuffered(bool value) { FDoubleBuffered = value; }
 

@@ -186,7 +186,7 @@ void TSkinForm::FreeControlSkinners() {
   skinners.swap(ControlSkinners);
   for (TFrameSkinner* s : skinners) {
     s->Detach();
-    s->Free();
+    s->Release();
   }
 }
 

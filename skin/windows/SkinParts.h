@@ -33,6 +33,9 @@ class TFrameSkinner : public vcl::TComponent {
   virtual RECT ScreenRect() const = 0;
   // The skin changed: prepare images again or take the new face colour.
   virtual void SkinChanged() = 0;
+  // Frees the skinner once it is detached; one that is handling a message
+  // of its own further up the stack may put that off until it returns.
+  virtual void Release() { Free(); }
 };
 
 // The control layer.

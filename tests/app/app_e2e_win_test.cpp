@@ -5,7 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 #include "VexiloDriver.h"
 #include "ico_write.h"
@@ -169,17 +171,65 @@ TEST_F(AppEndToEnd, ControlsSitWhereTheLayoutPutsThemInTabOrder) {
   EXPECT_EQ(app.Close(), 0u);
 }
 
-// How many pixels of the picture frame differ from the frame's background.
+// How many pixels of the picture frame differ from the frame's background
+// (the skin's face colour, read on the frame's top row above the picture).
 int PaintedPixels(HWND main) {
   POINT origin{9, 26};  // Image1 inside Panel3
   ClientToScreen(main, &origin);
-  const vex::Pixels p = vex::ReadScreen(RECT{origin.x, origin.y, origin.x + 32, origin.y + 32});
-  const std::uint32_t face = GetSysColor(COLOR_BTNFACE);
-  const std::uint32_t faceRgb = ((face & 0xFF) << 16) | (face & 0xFF00) | ((face >> 16) & 0xFF);
+  const vex::Pixels p = vex::ReadScreen(RECT{origin.x, origin.y - 1, origin.x + 32, origin.y + 32});
+  const std::uint32_t faceRgb = p.At(16, 0);
   int n = 0;
-  for (int y = 0; y < 32; ++y)
+  for (int y = 1; y <= 32; ++y)
     for (int x = 0; x < 32; ++x) n += p.At(x, y) != faceRgb;
   return n;
+}
+
+// The colour of a main-window client point on screen, 0xRRGGBB.
+std::uint32_t PixelAt(HWND main, POINT at) {
+  ClientToScreen(main, &at);
+  return vex::ReadScreen(RECT{at.x, at.y, at.x + 1, at.y + 1}).At(0, 0);
+}
+
+// The built-in skin's colours (skin/sedge/sedge.ini and its images).
+constexpr std::uint32_t kSkinFace = 0xBDC39E, kSkinShadow = 0x8F9872, kButtonOutline = 0x7A8462,
+                        kHotButtonOutline = 0x505E3C, kCheckOutline = 0x5E6848;
+
+TEST_F(AppEndToEnd, TheMainWindowsControlsAreDrawnFromTheSkin) {
+  Vexilo app(Program.Exe(), Quoted(Photos));
+  HWND main = app.Main();
+  ASSERT_NE(main, nullptr);
+  Vexilo::Click(main, kSpeedButton1.x, kSpeedButton1.y);  // the options panel with the check boxes
+  ASSERT_TRUE(vex::test::PumpUntil([&] { return ClientSize(main).cy == 193; }));
+  struct Spot {
+    const char* what;
+    POINT at;
+    std::vector<std::uint32_t> colours;
+  };
+  const Spot spots[] = {
+      {"panel in the skin's face colour", {280, 80}, {kSkinFace}},
+      {"options panel too", {280, 180}, {kSkinFace}},
+      {"edit outlined in the skin's shadow colour", {56, 11}, {kSkinShadow}},
+      {"apply button's frame", {56, 39}, {kButtonOutline, kHotButtonOutline}},
+      {"restore button's frame", {176, 39}, {kButtonOutline, kHotButtonOutline}},
+      {"menu check box glyph", {16, 101}, {kCheckOutline}},
+      {"copy check box glyph", {16, 125}, {kCheckOutline}},
+  };
+  for (const Spot& s : spots) {
+    std::uint32_t pixel = 0;
+    EXPECT_TRUE(vex::test::PumpUntil([&] {
+      pixel = PixelAt(main, s.at);
+      return std::find(s.colours.begin(), s.colours.end(), pixel) != s.colours.end();
+    })) << s.what << ": " << std::hex << pixel;
+  }
+  vex::test::SaveWindowPng(main, "app-main-window-skinned-controls");
+  // The skinned check box still works with the mouse and the keyboard.
+  Vexilo::Click(main, kCheckBox2.x, kCheckBox2.y);
+  EXPECT_TRUE(vex::test::PumpUntil([&] { return IsChecked(main, kCheckBox2); }));
+  POINT p;
+  HWND box = ChildAt(main, kCheckBox2, &p);
+  Vexilo::Key(box, VK_SPACE);
+  EXPECT_TRUE(vex::test::PumpUntil([&] { return !IsChecked(main, kCheckBox2); }));
+  EXPECT_EQ(app.Close(), 0u);
 }
 
 TEST_F(AppEndToEnd, IconOutOfALibraryIsExtractedForThePicture) {

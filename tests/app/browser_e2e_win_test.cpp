@@ -155,6 +155,9 @@ TEST(BrowserEndToEnd, ComposesAFolderIconAndAppliesIt) {
   HWND ok = ChildWithText(browser, "确定");
   ASSERT_NE(ok, nullptr);
   ASSERT_TRUE(vex::test::PumpUntil([&] { return IsWindowEnabled(ok) != FALSE; }));
+  // The program's repaint reaches the screen when its message loop has run
+  // (Wine flushes a window's surface then): give the picture a moment.
+  vex::test::PumpUntil([] { return false; }, std::chrono::milliseconds(500));
   vex::test::SaveWindowPng(browser, "app-icon-browser");
   ClickMiddle(browser, ok);
   ASSERT_TRUE(vex::test::PumpUntil([&] { return !IsWindowVisible(browser); }));

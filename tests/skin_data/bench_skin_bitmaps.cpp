@@ -8,6 +8,7 @@
 #include <functional>
 
 #include "skin/data/BitmapHelpers.h"
+#include "win_test_support.h"
 
 namespace vs = vex::skin;
 
@@ -28,14 +29,6 @@ HBITMAP Picture(int w, int h, const std::function<COLORREF(int, int)>& colour) {
   return bmp;
 }
 
-double MicrosecondsPerCall(int calls, const std::function<void()>& call) {
-  call();  // warm up
-  const auto start = std::chrono::steady_clock::now();
-  for (int i = 0; i < calls; ++i) call();
-  const std::chrono::duration<double, std::micro> spent = std::chrono::steady_clock::now() - start;
-  return spent.count() / calls;
-}
-
 }  // namespace
 
 int main() {
@@ -48,15 +41,15 @@ int main() {
   HBITMAP bottom = Picture(30, 8, [](int, int y) { return RGB(150, 160, 120 + y); });
 
   const RECT titleRect{4, 0, W - 4, 28};
-  const double tiled = MicrosecondsPerCall(200, [&] {
+  const double tiled = vex::test::MicrosecondsPerCall(200, [&] {
     DeleteObject(vs::BuildElement(titleRect, top, RECT{5, 0, 145, 0}, true, true, 2, 1));
   });
-  const double stretched = MicrosecondsPerCall(200, [&] {
+  const double stretched = vex::test::MicrosecondsPerCall(200, [&] {
     DeleteObject(vs::BuildElement(titleRect, top, RECT{5, 0, 145, 0}, true, false, 2, 1));
   });
 
   // The region as the frame builds it: each side rendered, then cut.
-  const double region = MicrosecondsPerCall(50, [&] {
+  const double region = vex::test::MicrosecondsPerCall(50, [&] {
     HRGN all = CreateRectRgn(4, 28, W - 4, H - 4);
     auto add = [&](HBITMAP rendered, int x, int y) {
       HRGN piece = vs::RegionFromBitmap(rendered, x, y, 1, 1, 1, vs::kSkinKey);

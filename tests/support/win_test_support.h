@@ -28,6 +28,17 @@ std::string ReadFileText(const std::string& path);
 // Replaces a file with `text` (a test failure when it cannot be created).
 void WriteFileText(const std::string& path, const std::string& text);
 
+// Live handles of this process, counted by the tests themselves where
+// GetGuiResources answers 0 (Wine): GDI objects, USER objects (windows and
+// menus), and the windows of this thread with all their children.
+DWORD LiveGdiObjects();
+DWORD LiveUserObjects();
+int ThreadWindowCount();
+
+// For benchmarks, which print figures: the mean time of `call` over
+// `calls` runs after one warm-up run, in microseconds.
+double MicrosecondsPerCall(int calls, const std::function<void()>& call);
+
 // Saves a window as shown on screen (frame included) to OutputDir()/name.png
 // once its picture has settled, and returns the full path.
 std::string SaveWindowPng(HWND window, const std::string& name);

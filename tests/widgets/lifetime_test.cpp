@@ -9,45 +9,9 @@
 using namespace vcl;
 
 namespace {
-
-// GetGuiResources counts for us on Windows; Wine answers 0, but there a
-// handle's low word indexes the process's handle tables and a handle with a
-// zero high word matches any generation, so probing every index counts what
-// is alive (icons own GDI bitmaps there, so they show in the GDI count).
-DWORD GdiObjects() {
-  if (DWORD n = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS)) return n;
-  DWORD n = 0;
-  for (UINT_PTR i = 1; i < 0x10000; ++i) n += GetObjectType(reinterpret_cast<HGDIOBJ>(i)) != 0;
-  return n;
-}
-
-DWORD UserObjects() {
-  if (DWORD n = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS)) return n;
-  // Window handles are shared by every process on the desktop (other tests
-  // run beside this one); menus answer only in their own process.
-  DWORD n = 0, pid = 0;
-  for (UINT_PTR i = 1; i < 0x10000; ++i) {
-    const auto w = reinterpret_cast<HWND>(i);
-    if (IsWindow(w) && GetWindowThreadProcessId(w, &pid) && pid == GetCurrentProcessId()) ++n;
-    else if (IsMenu(reinterpret_cast<HMENU>(i))) ++n;
-  }
-  return n;
-}
-
-int Windows() {
-  int n = 0;
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND w, LPARAM p) -> BOOL {
-        auto* count = reinterpret_cast<int*>(p);
-        ++*count;
-        EnumChildWindows(
-            w, [](HWND, LPARAM q) -> BOOL { return ++*reinterpret_cast<int*>(q), TRUE; }, p);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&n));
-  return n;
-}
+using vex::test::LiveGdiObjects;
+using vex::test::LiveUserObjects;
+using vex::test::ThreadWindowCount;
 }  // namespace
 
 TEST(Lifetime, HundredFormsWithEveryControlLeakNothing) {
@@ -59,21 +23,21 @@ TEST(Lifetime, HundredFormsWithEveryControlLeakNothing) {
     vex::test::PumpPending();
   };
   cycle();  // classes registered, caches filled
-  const DWORD gdi0 = GdiObjects();
-  const DWORD user0 = UserObjects();
-  const int windows0 = Windows();
+  const DWORD gdi0 = LiveGdiObjects();
+  const DWORD user0 = LiveUserObjects();
+  const int windows0 = ThreadWindowCount();
   const DWORD start = GetTickCount();
   for (int i = 0; i < 100; ++i) cycle();
   std::printf("create, show, free of the demo form: %.1f ms per cycle\n", (GetTickCount() - start) / 100.0);
-  const DWORD gdi1 = GdiObjects();
-  const DWORD user1 = UserObjects();
+  const DWORD gdi1 = LiveGdiObjects();
+  const DWORD user1 = LiveUserObjects();
   std::printf("GDI objects %lu -> %lu, USER objects %lu -> %lu, windows %d -> %d\n", gdi0, gdi1, user0, user1,
-              windows0, Windows());
+              windows0, ThreadWindowCount());
   // A leak of one object per cycle would show as 100.
   EXPECT_LE(gdi1, gdi0 + 3);
   EXPECT_LE(user1, user0 + 3);
   EXPECT_GT(gdi0, 0u);
-  EXPECT_EQ(Windows(), windows0);
+  EXPECT_EQ(ThreadWindowCount(), windows0);
 }
 
 // Figures only: what a message costs on its way through the window procedure

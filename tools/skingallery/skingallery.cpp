@@ -97,6 +97,12 @@ POINT NextWindowPosition(int width, int height) {
     gNextY += gRowHeight + 10;
     gRowHeight = 0;
   }
+  // Off the bottom of the screen a window could not be pictured: start at
+  // the top again (each page comes to the front for its picture).
+  if (gNextY + height > GetSystemMetrics(SM_CYSCREEN) && gNextY > 10) {
+    gNextY = 10;
+    gRowHeight = 0;
+  }
   const POINT at{gNextX, gNextY};
   gNextX += width + 10;
   gRowHeight = std::max(gRowHeight, height);

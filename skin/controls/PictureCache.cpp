@@ -1,0 +1,61 @@
+#include "skin/controls/PictureCache.h"
+
+#include <algorithm>
+
+namespace vex::skin {
+
+TPictureCache::~TPictureCache() { Clear(); }
+
+void TPictureCache::Select(HBITMAP bitmap) {
+  if (!FDc) FDc.reset(CreateCompatibleDC(nullptr));
+  if (!FDc) return;
+  HGDIOBJ previous = SelectObject(FDc.get(), bitmap);
+  if (!FOldBitmap) FOldBitmap = previous;
+}
+
+void TPictureCache::Clear() {
+  // The DC lets go of the bitmaps before they are deleted.
+  if (FDc && FOldBitmap) SelectObject(FDc.get(), FOldBitmap);
+  FOldBitmap = nullptr;
+  FEntries.clear();
+  FDc.reset();
+}
+
+std::uint64_t TPictureCache::Key(const void* object, std::uintptr_t image, int a, int b, int c) {
+  std::uint64_t h = 1469598103934665603ull;
+  for (const std::uint64_t part : {static_cast<std::uint64_t>(reinterpret_cast<std::uintptr_t>(object)),
+                                   static_cast<std::uint64_t>(image), static_cast<std::uint64_t>(a),
+                                   static_cast<std::uint64_t>(b), static_cast<std::uint64_t>(c)}) {
+    h ^= part;
+    h *= 1099511628211ull;
+  }
+  return h;
+}
+
+void TPictureCache::Draw(std::uint64_t key, int width, int height, HDC dc, int x, int y,
+                         const std::function<void(HDC)>& paint) {
+  if (width <= 0 || height <= 0) return;
+  auto it = std::find_if(FEntries.begin(), FEntries.end(), [&](const Entry& e) {
+    return e.key == key && e.width == width && e.height == height;
+  });
+  if (it == FEntries.end()) {
+    HDC screen = GetDC(nullptr);
+    vcl::BitmapHandle bitmap(CreateCompatibleBitmap(screen, width, height));
+    ReleaseDC(nullptr, screen);
+    if (!bitmap) return;
+    if (FEntries.size() == kMost) {
+      if (FDc && FOldBitmap) SelectObject(FDc.get(), FOldBitmap);
+      FEntries.erase(FEntries.begin());
+    }
+    Select(bitmap.get());
+    if (!FDc) return;
+    paint(FDc.get());
+    FEntries.push_back({key, width, height, std::move(bitmap)});
+    it = FEntries.end() - 1;
+  } else {
+    Select(it->bitmap.get());
+  }
+  if (FDc) BitBlt(dc, x, y, width, height, FDc.get(), 0, 0, SRCCOPY);
+}
+
+}  // namespace vex::skin
