@@ -33,6 +33,13 @@ void TSkinForm::Restore() {
   PostMessageA(FHandle, WM_SYSCOMMAND, SC_RESTORE, 0);
 }
 
+void TSkinForm::PressMenuButton(const TNCObject& button) {
+  RECT window{};
+  GetWindowRect(FHandle, &window);
+  PostMessageA(FHandle, WM_NCLBUTTONDOWN, HTCLIENT,
+               MAKELPARAM(window.left + button.FRect.left + 1, window.top + button.FRect.top + 1));
+}
+
 void TSkinForm::ShowSystemMenu(POINT screen) {
   if (!FSystemMenu) return;
   TrackPopupMenu(FSystemMenu, TPM_LEFTALIGN | TPM_RIGHTBUTTON, screen.x, screen.y, 0, FHandle, nullptr);
