@@ -5,8 +5,6 @@
 // second menu loop in the first.
 #include "skin/windows/MenuTracking.h"
 
-#include <windowsx.h>
-
 #include <vector>
 
 #include "skin/windows/MenuGeometry.h"
@@ -14,6 +12,7 @@
 #include "skin/windows/TSkinForm.h"
 #include "skin/windows/TSkinManage.h"
 #include "skin/windows/TSkinMenuBar.h"
+#include "widgets/TMenu.h"
 
 namespace vex::skin {
 namespace {
@@ -47,13 +46,6 @@ int ButtonIndexAt(Tracking& t, POINT screen) {
   return t.bar->IndexOf(t.bar->MenuButtonAt(t.frame->ScreenToFrame(screen)));
 }
 
-POINT MessagePoint(const MSG& msg) {
-  POINT p{GET_X_LPARAM(msg.lParam), GET_Y_LPARAM(msg.lParam)};
-  // Client mouse messages (the menu loop captures the mouse) carry client
-  // coordinates of their window; non-client ones carry screen coordinates.
-  if (msg.message >= WM_MOUSEFIRST && msg.message <= WM_MOUSELAST && msg.hwnd) ClientToScreen(msg.hwnd, &p);
-  return p;
-}
 
 void FilterMessage(Tracking& t, const MSG& msg) {
   menu::TrackEvent event;
@@ -63,7 +55,9 @@ void FilterMessage(Tracking& t, const MSG& msg) {
     case WM_SYSKEYDOWN: event.kind = menu::TrackEventKind::kSysKeyDown; break;
     case WM_MOUSEMOVE:
     case WM_NCMOUSEMOVE: {
-      const POINT p = MessagePoint(msg);
+      // The cursor where the message was made: the coordinates in lParam
+      // are not the same in every menu loop (Wine leaves them on screen).
+      const POINT p = msg.pt;
       event.kind = menu::TrackEventKind::kMouseMove;
       event.x = p.x;
       event.y = p.y;
@@ -72,7 +66,7 @@ void FilterMessage(Tracking& t, const MSG& msg) {
     }
     case WM_LBUTTONDOWN:
     case WM_NCLBUTTONDOWN:
-      if (ButtonIndexAt(t, MessagePoint(msg)) == t.rules.openIndex) {
+      if (ButtonIndexAt(t, msg.pt) == t.rules.openIndex) {
         t.closingClickSeen = true;
         t.closingWindow = t.frame->Handle();
         t.closingIndex = t.rules.openIndex;
@@ -156,6 +150,18 @@ bool MenuChar(HMENU menu, unsigned char ch, LRESULT& result) {
   return true;
 }
 
+// A form object's main-menu item hears of its button being pressed (its
+// click handler runs when it is enabled), drop-down or not.  A native item
+// only when it is an enabled command: a submenu item's id is its submenu's
+// handle, which may well be the id of some other command of the window.
+bool PostsCommand(const TSkinMenuBar& bar, const TMenuBtn& button) {
+  if (bar.FMainMenu) {
+    vcl::TMenuItem* item = vcl::TMenuItem::FromCommand(button.FCommand);
+    if (item && item->GetParentMenu() == bar.FMainMenu) return true;
+  }
+  return !button.FSubMenu && button.FEnabled;
+}
+
 }  // namespace
 
 const menu::TrackState& TrackingState() { return State().rules; }
@@ -198,7 +204,7 @@ bool OpenDropDown(TSkinForm& frame, TMenuBtn& button) {
       return false;
     }
   }
-  PostMessageA(window, WM_COMMAND, button.FCommand, 0);
+  if (PostsCommand(*button.FBar, button)) PostMessageA(window, WM_COMMAND, button.FCommand, 0);
   if (!button.FSubMenu || t.frame) return false;
   TSkinMenuBar* bar = button.FBar;
   RECT rect{};

@@ -17,7 +17,8 @@ class TSkinMenuBar;
 
 // Opens `button`'s drop-down below it and tracks it; returns when it has
 // closed.  False when the button has no drop-down.  The button's command is
-// posted to the window first, drop-down or not.
+// posted to the window first: always for a form object's main-menu item,
+// for a native item when it is an enabled command without a drop-down.
 bool OpenDropDown(TSkinForm& frame, TMenuBtn& button);
 // The first enabled button whose caption has `ch` as its accelerator.
 TMenuBtn* FindAccelButton(TSkinForm& frame, unsigned char ch);

@@ -1,0 +1,331 @@
+// Tracking a skinned menu bar's drop-downs, as message sequences: a script
+// of keys and mouse moves is posted into the open drop-down's loop one step
+// at a time, each step once the menu has settled, and what reached the
+// window (drop-downs opened, commands, the closing selection) is compared
+// with a table.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "menu_win_support.h"
+#include "skin/windows/MenuTracking.h"
+#include "skin/windows/TSkinForm.h"
+#include "skin/windows/TSkinMenuBar.h"
+#include "win_test_support.h"
+
+namespace vex::test::menus {
+namespace {
+
+using skin::TSkinForm;
+using skin::TSkinMenuBar;
+
+enum class Act { kKey, kSysKey, kMouseTo, kClick, kShot, kCall };
+struct Input {
+  Act act = Act::kKey;
+  UINT key = 0;     // kKey, kSysKey
+  int button = 0;   // kMouseTo, kClick: the bar's button under the mouse
+  int dx = 0;       // a few pixels further right on that button
+  const char* shot = nullptr;
+  std::function<void()> call;
+};
+Input Make(Act act) {
+  Input in;
+  in.act = act;
+  return in;
+}
+Input Key(UINT key) {
+  Input in = Make(Act::kKey);
+  in.key = key;
+  return in;
+}
+Input SysKey(UINT key) {
+  Input in = Make(Act::kSysKey);
+  in.key = key;
+  return in;
+}
+Input MouseTo(int button, int dx = 0) {
+  Input in = Make(Act::kMouseTo);
+  in.button = button;
+  in.dx = dx;
+  return in;
+}
+Input ClickOn(int button) {
+  Input in = Make(Act::kClick);
+  in.button = button;
+  return in;
+}
+Input Shot(const char* name) {
+  Input in = Make(Act::kShot);
+  in.shot = name;
+  return in;
+}
+Input Call(std::function<void()> call) {
+  Input in = Make(Act::kCall);
+  in.call = std::move(call);
+  return in;
+}
+
+HWND VisiblePopup() {
+  for (HWND popup = FindWindowExA(nullptr, nullptr, "#32768", nullptr); popup;
+       popup = FindWindowExA(nullptr, popup, "#32768", nullptr)) {
+    if (IsWindowVisible(popup)) return popup;
+  }
+  return nullptr;
+}
+
+bool QueueIdle() { return HIWORD(GetQueueStatus(QS_POSTMESSAGE | QS_INPUT)) == 0; }
+
+void MoveMouse(POINT p, DWORD flags = 0) {
+  INPUT in{};
+  in.type = INPUT_MOUSE;
+  in.mi.dx = MulDiv(p.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+  in.mi.dy = MulDiv(p.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+  in.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | flags;
+  SendInput(1, &in, sizeof in);
+}
+
+// The bar's four drop-downs: File (an item with a submenu), Edit, Lines
+// (nothing selectable in it) and View.
+class MenuTracking : public testing::Test {
+ protected:
+  void SetUp() override {
+    HMENU file = MakeMenu({"&Alpha", "&Beta", "&Gamma"}, 101);
+    file_ = file;
+    deep_ = MakeMenu({"&Deep"}, 111);
+    // Beta opens a submenu.
+    ModifyMenuA(file, 1, MF_BYPOSITION | MF_POPUP, reinterpret_cast<UINT_PTR>(deep_), "&Beta");
+    HMENU edit = MakeMenu({"&Undo"}, 121);
+    HMENU lines = MakeMenu({"-", "-"}, 131);
+    HMENU view = MakeMenu({"&Zoom"}, 141);
+    HMENU bar = CreateMenu();
+    AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(file), "&File");
+    AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(edit), "&Edit");
+    AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(lines), "&Lines");
+    AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(view), "&View");
+    NameMenu(file, "File");
+    NameMenu(deep_, "Deep");
+    NameMenu(edit, "Edit");
+    NameMenu(lines, "Lines");
+    NameMenu(view, "View");
+    window_ = CreateMenuWindow(bar);
+    frame_ = WaitForFrame(window_);
+    ASSERT_NE(frame_, nullptr);
+    bar_ = BarOf(*frame_);
+    ASSERT_NE(bar_, nullptr);
+    ASSERT_EQ(bar_->Count(), 4);
+  }
+  void TearDown() override {
+    if (window_) DestroyWindow(window_);
+    PumpPending();
+  }
+
+  POINT OnButton(int index, int dx) {
+    RECT window{};
+    GetWindowRect(window_, &window);
+    const RECT& r = bar_->Button(index)->FRect;
+    return POINT{window.left + r.left + 3 + dx, window.top + r.top + 5};
+  }
+
+  // Opens button `open`'s drop-down with a click and plays `inputs` into
+  // the menu loops that follow, each once the menu has settled; then closes
+  // whatever is open.  Returns the log.
+  std::vector<std::string> Play(int open, const std::vector<Input>& inputs) {
+    return Play([&] { frame_->PressMenuButton(*bar_->Button(open)); }, inputs);
+  }
+  std::vector<std::string> Play(const std::function<void()>& start, const std::vector<Input>& inputs) {
+    Log().clear();
+    MoveMouse(POINT{GetSystemMetrics(SM_CXSCREEN) - 5, GetSystemMetrics(SM_CYSCREEN) - 5});
+    PumpPending();
+    script_ = this;
+    inputs_ = inputs;
+    next_ = 0;
+    const UINT_PTR timer = SetTimer(nullptr, 0, 30, &MenuTracking::Tick);
+    start();
+    const bool finished = PumpUntil(
+        [&] { return next_ >= inputs_.size() && !frame_->FTracking && !VisiblePopup() && QueueIdle(); },
+        std::chrono::seconds(20));
+    KillTimer(nullptr, timer);
+    script_ = nullptr;
+    EXPECT_TRUE(finished) << "the script did not finish; " << next_ << " of " << inputs_.size() << " steps played";
+    EXPECT_FALSE(skin::MenuFilterInstalled());
+    return Log();
+  }
+
+  static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
+    if (script_) script_->Step();
+  }
+
+  void Step() {
+    HWND popup = VisiblePopup();
+    // Settled: a drop-down is tracked and shown, its first item selected,
+    // nothing of ours still on its way.
+    if (!popup || !frame_->FTracking || skin::TrackingState().first || !QueueIdle()) return;
+    if (next_ >= inputs_.size()) {
+      PostMessageA(popup, WM_KEYDOWN, VK_ESCAPE, 0);
+      return;
+    }
+    const Input& in = inputs_[next_++];
+    switch (in.act) {
+      case Act::kKey: PostMessageA(popup, WM_KEYDOWN, in.key, 0); break;
+      case Act::kSysKey: PostMessageA(popup, WM_SYSKEYDOWN, in.key, 0x20000000); break;
+      case Act::kMouseTo: MoveMouse(OnButton(in.button, in.dx)); break;
+      case Act::kClick: {
+        const POINT p = OnButton(in.button, 0);
+        MoveMouse(p);
+        MoveMouse(p, MOUSEEVENTF_LEFTDOWN);
+        MoveMouse(p, MOUSEEVENTF_LEFTUP);
+        break;
+      }
+      case Act::kShot: SavePng(ReadScreen(WindowWithMenus(window_)), OutputDir() + in.shot + ".png"); break;
+      case Act::kCall: in.call(); break;
+    }
+  }
+
+  HWND window_ = nullptr;
+  HMENU file_ = nullptr;
+  HMENU deep_ = nullptr;
+  TSkinForm* frame_ = nullptr;
+  TSkinMenuBar* bar_ = nullptr;
+  std::vector<Input> inputs_;
+  std::size_t next_ = 0;
+  static MenuTracking* script_;
+};
+MenuTracking* MenuTracking::script_ = nullptr;
+
+struct Case {
+  const char* name;
+  int open;
+  std::vector<Input> inputs;
+  std::vector<std::string> expected;
+};
+
+TEST_F(MenuTracking, Sequences) {
+  const Case cases[] = {
+      {"Escape closes the drop-down", 0, {Key(VK_ESCAPE)}, {"enter menu loop", "open File", "closed tracking=0"}},
+      {"Enter chooses the selected (first) item",
+       0,
+       {Key(VK_RETURN)},
+       {"enter menu loop", "open File", "closed tracking=0", "command &Alpha"}},
+      {"right arrow on an item without sub-items opens the next drop-down",
+       0,
+       {Shot("menu-dropdown"), Key(VK_RIGHT)},
+       {"enter menu loop", "open File", "closed tracking=1", "enter menu loop", "open Edit", "closed tracking=0"}},
+      {"right arrow on the last button wraps to the first",
+       3,
+       {Key(VK_RIGHT)},
+       {"enter menu loop", "open View", "closed tracking=1", "enter menu loop", "open File", "closed tracking=0"}},
+      {"left arrow on the first button wraps to the last",
+       0,
+       {Key(VK_LEFT)},
+       {"enter menu loop", "open File", "closed tracking=1", "enter menu loop", "open View", "closed tracking=0"}},
+      {"right arrow on an item with sub-items opens the submenu",
+       0,
+       {Key(VK_DOWN), Key(VK_RIGHT)},
+       {"enter menu loop", "open File", "open Deep", "closed tracking=0"}},
+      {"left arrow in the submenu closes only the submenu",
+       0,
+       {Key(VK_DOWN), Key(VK_RIGHT), Key(VK_LEFT), Key(VK_DOWN)},
+       {"enter menu loop", "open File", "open Deep", "closed tracking=0"}},
+      {"right arrow on the submenu's item opens the next drop-down",
+       0,
+       {Key(VK_DOWN), Key(VK_RIGHT), Key(VK_RIGHT)},
+       {"enter menu loop", "open File", "open Deep", "closed tracking=1", "enter menu loop", "open Edit",
+        "closed tracking=0"}},
+      {"without a selected item the arrows do nothing",
+       2,
+       {Key(VK_RIGHT), Key(VK_LEFT)},
+       {"enter menu loop", "open Lines", "closed tracking=0"}},
+      {"Alt alone ends tracking and opens nothing",
+       1,
+       {SysKey(VK_MENU)},
+       {"enter menu loop", "open Edit", "closed tracking=0"}},
+      {"the mouse onto another button's caption opens that one",
+       0,
+       {MouseTo(3)},
+       {"enter menu loop", "open File", "closed tracking=1", "enter menu loop", "open View", "closed tracking=0"}},
+      {"the mouse over the open button changes nothing",
+       1,
+       {MouseTo(1), MouseTo(1, 4)},
+       {"enter menu loop", "open Edit", "closed tracking=0"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    EXPECT_EQ(Play(c.open, c.inputs), c.expected);
+    EXPECT_FALSE(frame_->FTracking);
+  }
+}
+
+// The keyboard: Alt with a button's accelerator opens it; Alt alone never
+// enters the (native) menu bar.
+TEST_F(MenuTracking, AltAndAnAcceleratorOpenThatButton) {
+  const std::vector<std::string> expected = {"enter menu loop", "open View", "closed tracking=0"};
+  EXPECT_EQ(Play([&] { PostMessageA(window_, WM_SYSCOMMAND, SC_KEYMENU, 'v'); }, {}), expected);
+  Log().clear();
+  EXPECT_EQ(SendMessageA(window_, WM_SYSCOMMAND, SC_KEYMENU, 0), 1);
+  EXPECT_EQ(SendMessageA(window_, WM_SYSCOMMAND, SC_KEYMENU, 'q'), 0) << "no such accelerator: the system's";
+  PumpPending();
+  EXPECT_TRUE(Log().empty());
+}
+
+// Owner-drawn items: the skin answers the menu's character requests.
+TEST_F(MenuTracking, ACharacterInTheDropDownChoosesItsItem) {
+  LRESULT gamma = -1, none = -1, other = -1;
+  Play(0, {Call([&] {
+         gamma = SendMessageA(window_, WM_MENUCHAR, MAKEWPARAM('g', MF_POPUP), reinterpret_cast<LPARAM>(file_));
+         none = SendMessageA(window_, WM_MENUCHAR, MAKEWPARAM('q', MF_POPUP), reinterpret_cast<LPARAM>(file_));
+         HMENU foreign = CreatePopupMenu();
+         other = SendMessageA(window_, WM_MENUCHAR, MAKEWPARAM('g', MF_POPUP), reinterpret_cast<LPARAM>(foreign));
+         DestroyMenu(foreign);
+       })});
+  EXPECT_EQ(gamma, MAKELRESULT(2, MNC_EXECUTE));
+  EXPECT_EQ(none, 0) << "no item has it";
+  EXPECT_EQ(other, 0) << "not a menu the skin draws";
+}
+
+// Wine hands the click that closed a menu on to the window under it; the
+// drop-down's own button then must not open it again.
+TEST_F(MenuTracking, AClickOnTheOpenButtonClosesItsDropDown) {
+  const std::vector<std::string> expected = {"enter menu loop", "open Edit", "closed tracking=0"};
+  EXPECT_EQ(Play(1, {ClickOn(1)}), expected);
+  EXPECT_TRUE(PumpUntil([] { return QueueIdle(); }));
+  EXPECT_EQ(Log(), expected) << "nothing opened again";
+  MoveMouse(POINT{GetSystemMetrics(SM_CXSCREEN) - 5, GetSystemMetrics(SM_CYSCREEN) - 5});
+}
+
+TEST_F(MenuTracking, TheOpenButtonStaysPressedThroughARepaintAndAfterwardsWhileTheMouseIsOnIt) {
+  Log().clear();
+  std::uint32_t outline = 0;
+  const std::uint32_t hilight = Rgb(vcl::ColorToRGB(Skin().ButtonHilight));
+  static std::function<void()> during;
+  during = [&] {
+    if (!VisiblePopup() || skin::TrackingState().first) return;
+    // A full repaint of the frame while the drop-down is open.
+    frame_->PaintFrame();
+    RECT window{};
+    GetWindowRect(window_, &window);
+    const RECT& r = bar_->Button(0)->FRect;
+    outline = ReadScreen(RECT{window.left + r.left, window.top + r.top + 3, window.left + r.left + 1,
+                              window.top + r.top + 4})
+                  .At(0, 0);
+    during = nullptr;
+    EndMenu();
+  };
+  const UINT_PTR timer = SetTimer(nullptr, 0, 30, [](HWND, UINT, UINT_PTR, DWORD) {
+    if (during) during();
+  });
+  const POINT on = OnButton(0, 0);
+  MoveMouse(on);
+  frame_->PressMenuButton(*bar_->Button(0));
+  EXPECT_TRUE(PumpUntil([&] { return !during && !frame_->FTracking && QueueIdle(); }));
+  KillTimer(nullptr, timer);
+  during = nullptr;
+  EXPECT_EQ(outline, hilight) << "the outline of the open button";
+  EXPECT_EQ(bar_->Button(0)->FState, skin::kObjectPressed) << "still pressed with the mouse on it";
+  MoveMouse(POINT{GetSystemMetrics(SM_CXSCREEN) - 5, GetSystemMetrics(SM_CYSCREEN) - 5});
+  EXPECT_TRUE(PumpUntil([&] { return bar_->Button(0)->FState == skin::kObjectNormal; }))
+      << "back to normal once the mouse has left it";
+}
+
+}  // namespace
+}  // namespace vex::test::menus
