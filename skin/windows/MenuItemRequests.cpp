@@ -41,20 +41,6 @@ int TextWidth(HDC dc, const std::string& text) {
   return r.right - r.left;
 }
 
-// The position of the item `id` in `menu` itself (not in its submenus).
-int PositionOf(HMENU menu, UINT id) {
-  const int count = GetMenuItemCount(menu);
-  for (int i = 0; i < count; ++i) {
-    if (GetMenuItemID(menu, i) == id) return i;
-    // Submenu items answer -1 to GetMenuItemID: read their id.
-    MENUITEMINFOA mi{};
-    mi.cbSize = sizeof mi;
-    mi.fMask = MIIM_ID;
-    if (GetMenuItemInfoA(menu, static_cast<UINT>(i), TRUE, &mi) && mi.wID == id) return i;
-  }
-  return -1;
-}
-
 }  // namespace
 
 TMenuItemFacts ComponentItemFacts(vcl::TMenuItem& item) {
@@ -73,9 +59,8 @@ TMenuItemFacts ComponentItemFacts(vcl::TMenuItem& item) {
   return facts;
 }
 
-TMenuItemFacts NativeItemFacts(HMENU menu, UINT id, UINT state) {
+TMenuItemFacts NativeItemFacts(HMENU menu, int position, UINT id, UINT state) {
   TMenuItemFacts facts;
-  const int position = PositionOf(menu, id);
   const std::string text =
       position >= 0 ? MenuItemText(menu, static_cast<UINT>(position), true) : MenuItemText(menu, id, false);
   const menu::CaptionParts parts = menu::SplitAtTab(text);
@@ -124,7 +109,7 @@ bool DrawMenuItem(TSkinForm& frame, DRAWITEMSTRUCT& request) {
   TSkinMenuBar* bar = BarOf(frame);
   const auto menu = reinterpret_cast<HMENU>(request.hwndItem);
   if (request.CtlType != ODT_MENU || !bar || !frame.SkinData() || (frame.IsMdiFrame() && Nt4()) ||
-      !bar->FOwnerDrawn.Contains(menu, request.itemID))
+      bar->FOwnerDrawn.PositionOf(menu, request.itemID) < 0)
     return false;
   LinkWaitingPopup(menu);
   const bool selected = (request.itemState & ODS_SELECTED) != 0;
@@ -132,7 +117,8 @@ bool DrawMenuItem(TSkinForm& frame, DRAWITEMSTRUCT& request) {
   if (vcl::TMenuItem* item = MainMenuItem(frame, request.itemData, request.itemID))
     facts = ComponentItemFacts(*item);
   else
-    facts = NativeItemFacts(menu, request.itemID, request.itemState);
+    facts = NativeItemFacts(menu, bar->FOwnerDrawn.PositionOf(menu, request.itemID), request.itemID,
+                            request.itemState);
   facts.component = false;
   DrawMenuItemFacts(request.hDC, request.rcItem, facts, selected, *frame.SkinData(), menu);
   return true;

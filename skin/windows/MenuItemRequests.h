@@ -20,8 +20,8 @@ bool DrawMenuItem(TSkinForm& frame, DRAWITEMSTRUCT& request);
 
 // A menu component's item as the drawing sees it.
 TMenuItemFacts ComponentItemFacts(vcl::TMenuItem& item);
-// A native item (by command in `menu`) in the state a draw request gives;
-// without text it is a separator.
-TMenuItemFacts NativeItemFacts(HMENU menu, UINT id, UINT state);
+// A native item (at `position` in `menu`, or when that is -1 by command) in
+// the state a draw request gives; without text it is a separator.
+TMenuItemFacts NativeItemFacts(HMENU menu, int position, UINT id, UINT state);
 
 }  // namespace vex::skin

@@ -68,6 +68,12 @@ bool TOwnerDrawnItems::Contains(HMENU menu) const {
   return std::any_of(FItems.begin(), FItems.end(), [menu](const Item& item) { return item.menu == menu; });
 }
 
+int TOwnerDrawnItems::PositionOf(HMENU menu, UINT id) const {
+  for (const Item& item : FItems)
+    if (item.menu == menu && item.id == id) return item.position;
+  return -1;
+}
+
 bool TOwnerDrawnItems::Contains(HMENU menu, UINT id) const {
   return std::any_of(FItems.begin(), FItems.end(),
                      [menu, id](const Item& item) { return item.id == id && (!menu || item.menu == menu); });

@@ -26,6 +26,8 @@ class TOwnerDrawnItems {
   bool Contains(HMENU menu) const;
   // The item `id` of `menu` (any menu with null) is one the skin made owner-drawn.
   bool Contains(HMENU menu, UINT id) const;
+  // Where the skin found item `id` of `menu` (-1: it did not make it owner-drawn).
+  int PositionOf(HMENU menu, UINT id) const;
   std::size_t Count() const { return FItems.size(); }
 
  private:

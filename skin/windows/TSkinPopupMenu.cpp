@@ -73,7 +73,7 @@ void TSkinPopupMenu::Detach() {
   if (!FAttached) return;
   FAttached = false;
   RemoveWindowSubclass(FHandle, PopupSubclassProc, kPopupSubclassId);
-  FBackground.reset();
+  FBackground.Reset(nullptr);
 }
 
 POINT TSkinPopupMenu::ClientOffset() const {
@@ -92,8 +92,8 @@ bool TSkinPopupMenu::BuildBackground() {
   if (!GetWindowRect(FHandle, &r)) return false;
   TDataSkinObject& back = *FSkinData->MenuBackground;
   const RECT size{0, 0, r.right - r.left, r.bottom - r.top};
-  FBackground.reset(BuildElement(size, back.Image.Handle(), back.Margins(), false, back.Tile != 0, 1, 1));
-  return static_cast<bool>(FBackground);
+  FBackground.Reset(BuildElement(size, back.Image.Handle(), back.Margins(), false, back.Tile != 0, 1, 1));
+  return FBackground.Dc() != nullptr;
 }
 
 LRESULT TSkinPopupMenu::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -126,13 +126,12 @@ void TSkinPopupMenu::NcPaint() {
   if (!dc) return;
   if (BuildBackground()) {
     if (!FMenuHandle) gWaiting = this;
-    const BitmapSize size = SizeOf(FBackground.get());
-    const int w = size.width, h = size.height, b = kPopupBorder;
-    MemoryDc from(FBackground.get());
-    BitBlt(dc, 0, 0, w, b, from.Get(), 0, 0, SRCCOPY);
-    BitBlt(dc, 0, h - b, w, b, from.Get(), 0, h - b, SRCCOPY);
-    BitBlt(dc, 0, b, b, h - b, from.Get(), 0, b, SRCCOPY);
-    BitBlt(dc, w - b, b, b, h - b, from.Get(), w - b, b, SRCCOPY);
+    const int w = FBackground.Width(), h = FBackground.Height(), b = kPopupBorder;
+    HDC from = FBackground.Dc();
+    BitBlt(dc, 0, 0, w, b, from, 0, 0, SRCCOPY);
+    BitBlt(dc, 0, h - b, w, b, from, 0, h - b, SRCCOPY);
+    BitBlt(dc, 0, b, b, h - b, from, 0, b, SRCCOPY);
+    BitBlt(dc, w - b, b, b, h - b, from, w - b, b, SRCCOPY);
   }
   ReleaseDC(FHandle, dc);
 }
@@ -145,10 +144,7 @@ LRESULT TSkinPopupMenu::Print(WPARAM wParam, LPARAM lParam) {
   RECT r{};
   if (!GetWindowRect(FHandle, &r) || !BuildBackground()) return DefSubclassProc(FHandle, WM_PRINT, wParam, lParam);
   const int w = r.right - r.left, h = r.bottom - r.top, b = kPopupBorder;
-  {
-    MemoryDc from(FBackground.get());
-    BitBlt(dc, 0, 0, w, h, from.Get(), 0, 0, SRCCOPY);
-  }
+  BitBlt(dc, 0, 0, w, h, FBackground.Dc(), 0, 0, SRCCOPY);
   vcl::RegionHandle saved(CreateRectRgn(0, 0, 0, 0));
   const bool hadClip = GetClipRgn(dc, saved.get()) == 1;
   IntersectClipRect(dc, b, b, w - b, h - b);

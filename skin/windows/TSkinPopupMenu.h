@@ -13,8 +13,8 @@
 // system's border stays, and the items are drawn over the skin's Menu colour.
 #include <windows.h>
 
+#include "skin/windows/KeptPicture.h"
 #include "skin/windows/SkinParts.h"
-#include "widgets/Handles.h"
 
 namespace vex::skin {
 
@@ -32,7 +32,9 @@ class TSkinPopupMenu : public TPopupSkinner {
   void Detach() override;
   HWND Handle() const override { return FHandle; }
   HMENU MenuHandle() const override { return FMenuHandle; }
-  HBITMAP Background() const override { return FBackground.get(); }
+  HBITMAP Background() const override { return FBackground.Bitmap(); }
+  // The background selected into a DC of its own (null without one).
+  HDC BackgroundDc() const { return FBackground.Dc(); }
   TSkinData* SkinData() const override { return FSkinData; }
   bool Attached() const { return FAttached; }
   void SetMenuHandle(HMENU menu) { FMenuHandle = menu; }
@@ -42,7 +44,7 @@ class TSkinPopupMenu : public TPopupSkinner {
   HWND FHandle = nullptr;
   TSkinData* FSkinData = nullptr;
   HMENU FMenuHandle = nullptr;
-  vcl::BitmapHandle FBackground;
+  TKeptPicture FBackground;
 
  private:
   friend LRESULT CALLBACK PopupSubclassProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
