@@ -158,8 +158,6 @@ HMENU TMenuItem::Handle() {
 }
 
 void TMenuItem::Fill(HMENU menu, bool ownerDraw) {
-  TMenu* parentMenu = GetParentMenu();
-  const bool rightToLeft = parentMenu && parentMenu->RightToLeft();
   for (TMenuItem* item : FItems) {
     if (!item->FVisible) continue;
     MENUITEMINFOA mi{};
@@ -177,7 +175,6 @@ void TMenuItem::Fill(HMENU menu, bool ownerDraw) {
     }
     if (ownerDraw) mi.fType |= MFT_OWNERDRAW;
     if (item->FRadioItem) mi.fType |= MFT_RADIOCHECK;
-    if (rightToLeft) mi.fType |= MFT_RIGHTORDER;
     if (!item->FEnabled) mi.fState |= MFS_DISABLED | MFS_GRAYED;
     if (item->FChecked) mi.fState |= MFS_CHECKED;
     if (item->FDefault) mi.fState |= MFS_DEFAULT;

@@ -115,7 +115,9 @@ class TMenu : public TComponent {
   void SetOwnerDraw(bool value);
   TImageList* Images() const { return FImages; }
   void SetImages(TImageList* images);
-  // Items laid out and read right to left.
+  // Items laid out and read right to left by whoever draws them owner-drawn.
+  // The system is not told (MFT_RIGHTORDER): Wine takes that bit for its
+  // own system-menu flag and draws such items as the window icon.
   bool RightToLeft() const { return FRightToLeft; }
   void SetRightToLeft(bool value);
   // Rebuilds the system menu from the item tree.

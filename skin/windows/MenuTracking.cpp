@@ -111,13 +111,16 @@ menu::SelectedItem SelectedFacts(HMENU menu, UINT item, UINT flags, HMENU dropDo
   if (!menu) return facts;
   MENUITEMINFOA mi{};
   mi.cbSize = sizeof mi;
-  mi.fMask = MIIM_FTYPE | MIIM_SUBMENU;
+  mi.fMask = MIIM_FTYPE | MIIM_SUBMENU | MIIM_ID | MIIM_DATA;
   // A submenu item is announced by its position, any other by its command.
   if (!GetMenuItemInfoA(menu, item, (flags & MF_POPUP) != 0, &mi)) return facts;
   facts.valid = true;
   facts.hasSubMenu = (flags & MF_POPUP) != 0 || mi.hSubMenu;
   facts.inDropDown = menu == dropDown;
-  facts.rightToLeft = (mi.fType & MFT_RIGHTORDER) != 0;
+  // A menu component's items are right to left as their menu is.
+  const vcl::TMenuItem* component = vcl::TMenuItem::FromItemData(mi.dwItemData, mi.wID);
+  const vcl::TMenu* owner = component ? component->GetParentMenu() : nullptr;
+  facts.rightToLeft = (mi.fType & MFT_RIGHTORDER) != 0 || (owner && owner->RightToLeft());
   return facts;
 }
 

@@ -2,7 +2,7 @@
 // items, disabled items, a top-level item without sub-items, shortcuts,
 // separators, images) and two popup-menu components shown on a right click,
 // one of them right to left.  With --shot, pictures of the form with a
-// drop-down and one of its submenus open, and of the context menu.
+// drop-down and one of its submenus open, and of the two context menus.
 #include "skin/windows/SkinParts.h"
 #include "skin/windows/TNCObject.h"
 #include "skin/windows/TSkinForm.h"
@@ -207,6 +207,19 @@ const PageRegistrar gContext{{"menus-context", 1020, nullptr, [](const std::func
                                     },
                                     {VK_DOWN});
                               }}};
+
+const PageRegistrar gRightToLeft{{"menus-rtl", 1030, nullptr, [](const std::function<void(HWND)>& shoot) {
+                                    TGalleryMenuForm& form = MenuForm();
+                                    SetForegroundWindow(form.Handle());
+                                    ShootMenu(
+                                        shoot,
+                                        [&form] {
+                                          RECT r{};
+                                          GetWindowRect(form.Handle(), &r);
+                                          form.PopupMenu2->Popup(r.left + 240, r.top + 90);
+                                        },
+                                        {VK_DOWN});
+                                  }}};
 
 }  // namespace
 }  // namespace gallery
