@@ -12,6 +12,7 @@
 #include "skin/windows/MenuTracking.h"
 #include "skin/windows/TSkinForm.h"
 #include "skin/windows/TSkinMenuBar.h"
+#include "widgets/Vcl.h"
 #include "win_test_support.h"
 
 namespace vex::test::menus {
@@ -325,6 +326,59 @@ TEST_F(MenuTracking, TheOpenButtonStaysPressedThroughARepaintAndAfterwardsWhileT
   MoveMouse(POINT{GetSystemMetrics(SM_CXSCREEN) - 5, GetSystemMetrics(SM_CYSCREEN) - 5});
   EXPECT_TRUE(PumpUntil([&] { return bar_->Button(0)->FState == skin::kObjectNormal; }))
       << "back to normal once the mouse has left it";
+}
+
+}  // namespace
+}  // namespace vex::test::menus
+
+namespace vex::test::menus {
+namespace {
+
+// A right-to-left main menu runs the other way: the left arrow on an item
+// without sub-items opens the next button's drop-down.
+TEST(MenuTrackingRightToLeft, TheArrowsChangePlaces) {
+  vcl::Owned<vcl::TForm> form(vcl::New<vcl::TForm>(vcl::Application));
+  form->SetBounds(100, 100, 300, 200);
+  auto* menu = new vcl::TMainMenu(form.get());
+  menu->SetRightToLeft(true);
+  for (const char* caption : {"&First", "&Second"}) {
+    auto* top = new vcl::TMenuItem(form.get());
+    top->SetCaption(caption);
+    auto* item = new vcl::TMenuItem(form.get());
+    item->SetCaption("&Item");
+    top->Add(item);
+    menu->Items()->Add(top);
+  }
+  form->SetMenu(menu);
+  form->Show();
+  skin::TSkinForm* frame = WaitForFrame(form->Handle());
+  ASSERT_NE(frame, nullptr);
+  skin::TSkinMenuBar* bar = BarOf(*frame);
+  ASSERT_NE(bar, nullptr);
+  static std::function<void()> step;
+  std::vector<int> opened;
+  bool posted = false;
+  step = [&] {
+    HWND popup = VisiblePopup();
+    if (!popup || !frame->FTracking || skin::TrackingState().first || !QueueIdle()) return;
+    const int open = skin::TrackingState().openIndex;
+    if (opened.empty() || opened.back() != open) opened.push_back(open);
+    if (!posted) {
+      PostMessageA(popup, WM_KEYDOWN, VK_LEFT, 0);
+      posted = true;
+    } else if (open == 1) {
+      PostMessageA(popup, WM_KEYDOWN, VK_ESCAPE, 0);
+      step = nullptr;
+    }
+  };
+  const UINT_PTR timer = SetTimer(nullptr, 0, 30, [](HWND, UINT, UINT_PTR, DWORD) {
+    if (step) step();
+  });
+  frame->PressMenuButton(*bar->Button(0));
+  EXPECT_TRUE(PumpUntil([&] { return !step && !frame->FTracking && !VisiblePopup() && QueueIdle(); }));
+  KillTimer(nullptr, timer);
+  step = nullptr;
+  EXPECT_EQ(opened, (std::vector<int>{0, 1}));
 }
 
 }  // namespace
