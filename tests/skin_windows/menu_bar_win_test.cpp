@@ -286,20 +286,14 @@ TEST_F(MenuBarTest, ADropDownClosedGivesItsItemsTheirTypeBack) {
   TSkinForm* frame = Open(menu);
   ASSERT_NE(frame, nullptr);
   UINT during = 0;
-  static std::function<void()> check;
-  check = [&] {
-    if (!FindWindowA("#32768", nullptr)) return;
+  LoopScript script([&] {
+    if (!VisiblePopup()) return false;
     during = TypeAt(sub, 0);
-    check = nullptr;
     EndMenu();
-  };
-  const UINT_PTR timer = SetTimer(nullptr, 0, 30, [](HWND, UINT, UINT_PTR, DWORD) {
-    if (check) check();
+    return true;
   });
   frame->PressMenuButton(*BarOf(*frame)->Button(0));
-  EXPECT_TRUE(PumpUntil([&] { return !check && !frame->FTracking; }));
-  KillTimer(nullptr, timer);
-  check = nullptr;
+  EXPECT_TRUE(PumpUntil([&] { return script.Done() && !frame->FTracking; }));
   EXPECT_TRUE(during & MFT_OWNERDRAW) << "owner-drawn while shown";
   EXPECT_FALSE(TypeAt(sub, 0) & MFT_OWNERDRAW) << "given back once closed";
 }

@@ -475,16 +475,15 @@ TEST(PopupSkinner, ItemsOfARealDropDown) {
   HWND window = CreateMenuWindow(menu);
   skin::TSkinForm* frame = WaitForFrame(window);
   ASSERT_NE(frame, nullptr);
-  static std::function<void()> look;
-  bool looked = false, hasBackground = false;
+  bool hasBackground = false;
   POINT offset{-1, -1};
   std::uint32_t itemPixel = 0, backgroundPixel = 0;
   int ticks = 0;
-  look = [&] {
-    HWND popup = FindWindowA("#32768", nullptr);
-    if (!popup || !IsWindowVisible(popup) || skin::TrackingState().first) return;
+  LoopScript script([&] {
+    HWND popup = VisiblePopup();
+    if (!popup || skin::TrackingState().first) return false;
     skin::TSkinPopupMenu* skinner = SkinnerOf(popup);
-    if (!skinner || !skinner->MenuHandle()) return;  // linked by the first item drawn
+    if (!skinner || !skinner->MenuHandle()) return false;  // linked by the first item drawn
     hasBackground = skinner->Background() != nullptr;
     offset = skinner->ClientOffset();
     // A point near the right end of the second (unselected) item, in the
@@ -495,19 +494,13 @@ TEST(PopupSkinner, ItemsOfARealDropDown) {
     if (hasBackground) backgroundPixel = ReadBitmap(skinner->Background()).At(at.x, at.y);
     itemPixel = ReadScreen(RECT{r.left + at.x, r.top + at.y, r.left + at.x + 1, r.top + at.y + 1}).At(0, 0);
     // What is drawn reaches the screen when the menu loop next waits.
-    if (itemPixel != backgroundPixel && ++ticks < 100) return;
+    if (itemPixel != backgroundPixel && ++ticks < 100) return false;
     SavePng(ReadScreen(WindowWithMenus(window)), OutputDir() + "menu-real-dropdown.png");
-    looked = true;
-    look = nullptr;
     EndMenu();
-  };
-  const UINT_PTR timer = SetTimer(nullptr, 0, 30, [](HWND, UINT, UINT_PTR, DWORD) {
-    if (look) look();
+    return true;
   });
   frame->PressMenuButton(*BarOf(*frame)->Button(0));
-  EXPECT_TRUE(PumpUntil([&] { return looked && !frame->FTracking; }));
-  KillTimer(nullptr, timer);
-  look = nullptr;
+  EXPECT_TRUE(PumpUntil([&] { return script.Done() && !frame->FTracking; }));
   EXPECT_TRUE(hasBackground) << "the skinner built the background at WM_NCPAINT";
   EXPECT_EQ(itemPixel, backgroundPixel) << "the item lies over its part of the background";
   if (IsWine()) {
@@ -551,36 +544,32 @@ TEST(PopupSkinner, AContextMenuOfAPopupMenuComponent) {
   const Pixels image = ReadBitmap(Skin().MenuItem->Image.Handle());
   const int frameWidth = image.width / 5;
   const std::uint32_t frame4 = image.At(4 * frameWidth - 3, image.height / 2);
-  static std::function<void()> look;
-  int step = 0, ticks = 0;
+  bool selectedFirst = false;
+  int ticks = 0;
   std::uint32_t selectedPixel = 0;
-  look = [&] {
-    HWND popup = FindWindowA("#32768", nullptr);
-    if (!popup || !IsWindowVisible(popup)) return;
-    if (step == 0) {
+  LoopScript script([&] {
+    HWND popup = VisiblePopup();
+    if (!popup) return false;
+    if (!selectedFirst) {
       PostMessageA(popup, WM_KEYDOWN, VK_DOWN, 0);
-      step = 1;
-      return;
+      selectedFirst = true;
+      return false;
     }
-    if (!(GetMenuState(menu, 0, MF_BYPOSITION) & MF_HILITE)) return;
+    if (!(GetMenuState(menu, 0, MF_BYPOSITION) & MF_HILITE)) return false;
     // Near the right end of the first item, in its middle rows.
     RECT r{};
     GetWindowRect(popup, &r);
     const POINT at{r.right - 3 - 3, r.top + 3 + 9};
     selectedPixel = ReadScreen(RECT{at.x, at.y, at.x + 1, at.y + 1}).At(0, 0);
-    if (selectedPixel != frame4 && ++ticks < 100) return;  // not on the screen yet
+    if (selectedPixel != frame4 && ++ticks < 100) return false;  // not on the screen yet
     SavePng(ReadScreen(WindowWithMenus(form->Handle())), OutputDir() + "menu-context.png");
-    look = nullptr;
     EndMenu();
-  };
-  const UINT_PTR timer = SetTimer(nullptr, 0, 30, [](HWND, UINT, UINT_PTR, DWORD) {
-    if (look) look();
+    return true;
   });
   RECT r{};
   GetWindowRect(form->Handle(), &r);
   form->Popup1->Popup(r.left + 40, r.top + 60);
-  KillTimer(nullptr, timer);
-  look = nullptr;
+  EXPECT_TRUE(script.Done());
   EXPECT_EQ(selectedPixel, frame4)
       << "the selected item is drawn from the skin's fourth MenuItem frame";
 }

@@ -67,16 +67,6 @@ Input Call(std::function<void()> call) {
   return in;
 }
 
-HWND VisiblePopup() {
-  for (HWND popup = FindWindowExA(nullptr, nullptr, "#32768", nullptr); popup;
-       popup = FindWindowExA(nullptr, popup, "#32768", nullptr)) {
-    if (IsWindowVisible(popup)) return popup;
-  }
-  return nullptr;
-}
-
-bool QueueIdle() { return HIWORD(GetQueueStatus(QS_POSTMESSAGE | QS_INPUT)) == 0; }
-
 void MoveMouse(POINT p, DWORD flags = 0) {
   INPUT in{};
   in.type = INPUT_MOUSE;
@@ -138,23 +128,19 @@ class MenuTracking : public testing::Test {
     Log().clear();
     MoveMouse(POINT{GetSystemMetrics(SM_CXSCREEN) - 5, GetSystemMetrics(SM_CYSCREEN) - 5});
     PumpPending();
-    script_ = this;
     inputs_ = inputs;
     next_ = 0;
-    const UINT_PTR timer = SetTimer(nullptr, 0, 30, &MenuTracking::Tick);
+    LoopScript script([this] {
+      Step();
+      return false;
+    });
     start();
     const bool finished = PumpUntil(
         [&] { return next_ >= inputs_.size() && !frame_->FTracking && !VisiblePopup() && QueueIdle(); },
         std::chrono::seconds(20));
-    KillTimer(nullptr, timer);
-    script_ = nullptr;
     EXPECT_TRUE(finished) << "the script did not finish; " << next_ << " of " << inputs_.size() << " steps played";
     EXPECT_FALSE(skin::MenuFilterInstalled());
     return Log();
-  }
-
-  static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
-    if (script_) script_->Step();
   }
 
   void Step() {
@@ -190,9 +176,7 @@ class MenuTracking : public testing::Test {
   TSkinMenuBar* bar_ = nullptr;
   std::vector<Input> inputs_;
   std::size_t next_ = 0;
-  static MenuTracking* script_;
 };
-MenuTracking* MenuTracking::script_ = nullptr;
 
 struct Case {
   const char* name;
@@ -297,10 +281,12 @@ TEST_F(MenuTracking, AClickOnTheOpenButtonClosesItsDropDown) {
 TEST_F(MenuTracking, TheOpenButtonStaysPressedThroughARepaintAndAfterwardsWhileTheMouseIsOnIt) {
   Log().clear();
   std::uint32_t outline = 0;
+  int ticks = 0;
   const std::uint32_t hilight = Rgb(vcl::ColorToRGB(Skin().ButtonHilight));
-  static std::function<void()> during;
-  during = [&] {
-    if (!VisiblePopup() || skin::TrackingState().first) return;
+  const POINT on = OnButton(0, 0);
+  MoveMouse(on);
+  LoopScript script([&] {
+    if (!VisiblePopup() || skin::TrackingState().first) return false;
     // A full repaint of the frame while the drop-down is open.
     frame_->PaintFrame();
     RECT window{};
@@ -309,18 +295,12 @@ TEST_F(MenuTracking, TheOpenButtonStaysPressedThroughARepaintAndAfterwardsWhileT
     outline = ReadScreen(RECT{window.left + r.left, window.top + r.top + 3, window.left + r.left + 1,
                               window.top + r.top + 4})
                   .At(0, 0);
-    during = nullptr;
+    if (outline != hilight && ++ticks < 100) return false;  // on the screen once the loop waits again
     EndMenu();
-  };
-  const UINT_PTR timer = SetTimer(nullptr, 0, 30, [](HWND, UINT, UINT_PTR, DWORD) {
-    if (during) during();
+    return true;
   });
-  const POINT on = OnButton(0, 0);
-  MoveMouse(on);
   frame_->PressMenuButton(*bar_->Button(0));
-  EXPECT_TRUE(PumpUntil([&] { return !during && !frame_->FTracking && QueueIdle(); }));
-  KillTimer(nullptr, timer);
-  during = nullptr;
+  EXPECT_TRUE(PumpUntil([&] { return script.Done() && !frame_->FTracking && QueueIdle(); }));
   EXPECT_EQ(outline, hilight) << "the outline of the open button";
   EXPECT_EQ(bar_->Button(0)->FState, skin::kObjectPressed) << "still pressed with the mouse on it";
   MoveMouse(POINT{GetSystemMetrics(SM_CXSCREEN) - 5, GetSystemMetrics(SM_CYSCREEN) - 5});
@@ -355,29 +335,24 @@ TEST(MenuTrackingRightToLeft, TheArrowsChangePlaces) {
   ASSERT_NE(frame, nullptr);
   skin::TSkinMenuBar* bar = BarOf(*frame);
   ASSERT_NE(bar, nullptr);
-  static std::function<void()> step;
   std::vector<int> opened;
   bool posted = false;
-  step = [&] {
+  LoopScript script([&] {
     HWND popup = VisiblePopup();
-    if (!popup || !frame->FTracking || skin::TrackingState().first || !QueueIdle()) return;
+    if (!popup || !frame->FTracking || skin::TrackingState().first || !QueueIdle()) return false;
     const int open = skin::TrackingState().openIndex;
     if (opened.empty() || opened.back() != open) opened.push_back(open);
     if (!posted) {
       PostMessageA(popup, WM_KEYDOWN, VK_LEFT, 0);
       posted = true;
-    } else if (open == 1) {
-      PostMessageA(popup, WM_KEYDOWN, VK_ESCAPE, 0);
-      step = nullptr;
+      return false;
     }
-  };
-  const UINT_PTR timer = SetTimer(nullptr, 0, 30, [](HWND, UINT, UINT_PTR, DWORD) {
-    if (step) step();
+    if (open != 1) return false;
+    PostMessageA(popup, WM_KEYDOWN, VK_ESCAPE, 0);
+    return true;
   });
   frame->PressMenuButton(*bar->Button(0));
-  EXPECT_TRUE(PumpUntil([&] { return !step && !frame->FTracking && !VisiblePopup() && QueueIdle(); }));
-  KillTimer(nullptr, timer);
-  step = nullptr;
+  EXPECT_TRUE(PumpUntil([&] { return script.Done() && !frame->FTracking && !VisiblePopup() && QueueIdle(); }));
   EXPECT_EQ(opened, (std::vector<int>{0, 1}));
 }
 

@@ -144,56 +144,10 @@ int CountColour(const Pixels& pixels, const RECT& area, std::uint32_t rgb) {
   return n;
 }
 
-TestCanvas::TestCanvas(int width, int height, COLORREF fill) {
-  BITMAPINFO bi{};
-  bi.bmiHeader.biSize = sizeof bi.bmiHeader;
-  bi.bmiHeader.biWidth = width;
-  bi.bmiHeader.biHeight = height;
-  bi.bmiHeader.biPlanes = 1;
-  bi.bmiHeader.biBitCount = 24;
-  void* bits = nullptr;
-  dc_ = CreateCompatibleDC(nullptr);
-  bitmap_ = CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
-  old_ = SelectObject(dc_, bitmap_);
-  HBRUSH brush = CreateSolidBrush(fill);
-  RECT all{0, 0, width, height};
-  FillRect(dc_, &all, brush);
-  DeleteObject(brush);
-}
-
-TestCanvas::~TestCanvas() {
-  SelectObject(dc_, old_);
-  DeleteObject(bitmap_);
-  DeleteDC(dc_);
-}
-
-Pixels TestCanvas::Read() {
-  GdiFlush();
-  SelectObject(dc_, old_);
-  Pixels p = ReadBitmap(bitmap_);
-  SelectObject(dc_, bitmap_);
-  return p;
-}
-
-std::string TestCanvas::Save(const std::string& name) {
-  SelectObject(dc_, old_);
-  const std::string path = SaveBitmapPng(bitmap_, name);
-  SelectObject(dc_, bitmap_);
-  return path;
-}
-
 HBITMAP MakeFrames(int frames, int frameWidth, int height, const std::function<COLORREF(int, int, int)>& colour) {
-  HDC screen = GetDC(nullptr);
-  HBITMAP bitmap = CreateCompatibleBitmap(screen, frames * frameWidth, height);
-  ReleaseDC(nullptr, screen);
-  HDC dc = CreateCompatibleDC(nullptr);
-  HGDIOBJ old = SelectObject(dc, bitmap);
-  for (int k = 1; k <= frames; ++k)
-    for (int y = 0; y < height; ++y)
-      for (int x = 0; x < frameWidth; ++x) SetPixel(dc, (k - 1) * frameWidth + x, y, colour(k, x, y));
-  SelectObject(dc, old);
-  DeleteDC(dc);
-  return bitmap;
+  return skin::test::MakeBitmap(frames * frameWidth, height, [&](int x, int y) {
+    return Rgb(colour(x / frameWidth + 1, x % frameWidth, y));
+  });
 }
 
 std::unique_ptr<skin::TSkinData> MakeTestSkin() {
@@ -208,6 +162,36 @@ std::unique_ptr<skin::TSkinData> MakeTestSkin() {
   skin->Hilight = RGB(0, 100, 0);
   return skin;
 }
+
+namespace {
+LoopScript* gScript = nullptr;
+}  // namespace
+
+LoopScript::LoopScript(std::function<bool()> step) : step_(std::move(step)) {
+  gScript = this;
+  timer_ = SetTimer(nullptr, 0, 30, &LoopScript::Tick);
+}
+
+LoopScript::~LoopScript() {
+  KillTimer(nullptr, timer_);
+  if (gScript == this) gScript = nullptr;
+}
+
+void CALLBACK LoopScript::Tick(HWND, UINT, UINT_PTR, DWORD) {
+  LoopScript* script = gScript;
+  if (!script || script->done_) return;
+  if (script->step_()) script->done_ = true;
+}
+
+HWND VisiblePopup() {
+  for (HWND popup = FindWindowExA(nullptr, nullptr, "#32768", nullptr); popup;
+       popup = FindWindowExA(nullptr, popup, "#32768", nullptr)) {
+    if (IsWindowVisible(popup)) return popup;
+  }
+  return nullptr;
+}
+
+bool QueueIdle() { return HIWORD(GetQueueStatus(QS_POSTMESSAGE | QS_INPUT)) == 0; }
 
 RECT WindowWithMenus(HWND window) {
   RECT shot{};

@@ -13,6 +13,7 @@
 
 #include "screen_capture.h"
 #include "skin/data/TSkinData.h"
+#include "tests/skin_data/bitmap_test_util.h"
 
 namespace vex::skin {
 class TSkinForm;
@@ -50,21 +51,10 @@ HMENU MakeMenu(const std::vector<std::string>& items, UINT firstId);
 std::uint32_t Rgb(COLORREF c);
 int CountColour(const Pixels& pixels, const RECT& area, std::uint32_t rgb);
 
-// A memory DC with a bitmap of its own (24 bits), filled with `fill`.
-class TestCanvas {
+// An off-screen target filled with one colour (given as a COLORREF).
+class TestCanvas : public skin::test::Canvas {
  public:
-  TestCanvas(int width, int height, COLORREF fill);
-  TestCanvas(const TestCanvas&) = delete;
-  TestCanvas& operator=(const TestCanvas&) = delete;
-  ~TestCanvas();
-  HDC Dc() const { return dc_; }
-  Pixels Read();
-  std::string Save(const std::string& name);
-
- private:
-  HDC dc_;
-  HBITMAP bitmap_;
-  HGDIOBJ old_;
+  TestCanvas(int width, int height, COLORREF fill) : skin::test::Canvas(width, height, Rgb(fill)) {}
 };
 
 // A bitmap `frames` frames wide of `frameWidth` x `height`, each pixel
@@ -75,6 +65,28 @@ HBITMAP MakeFrames(int frames, int frameWidth, int height, const std::function<C
 // only, and none has it): colours of its own, and MenuItem and
 // MenuBackground objects when asked for.
 std::unique_ptr<skin::TSkinData> MakeTestSkin();
+
+// Runs `step` every 30 ms from whatever message loop runs (a menu's own
+// loop included) until it returns true.  One at a time.
+class LoopScript {
+ public:
+  explicit LoopScript(std::function<bool()> step);
+  LoopScript(const LoopScript&) = delete;
+  LoopScript& operator=(const LoopScript&) = delete;
+  ~LoopScript();
+  bool Done() const { return done_; }
+
+ private:
+  static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD);
+  std::function<bool()> step_;
+  UINT_PTR timer_ = 0;
+  bool done_ = false;
+};
+
+// The visible popup-menu window, or null.
+HWND VisiblePopup();
+// Nothing posted or typed is waiting in this thread's queue.
+bool QueueIdle();
 
 // The rectangle of a window with the menus open over it.
 RECT WindowWithMenus(HWND window);

@@ -195,30 +195,25 @@ const PageRegistrar gDropDown{
            {VK_DOWN, VK_DOWN, VK_RIGHT});
      }}};
 
-const PageRegistrar gContext{{"menus-context", 1020, nullptr, [](const std::function<void(HWND)>& shoot) {
-                                TGalleryMenuForm& form = MenuForm();
-                                SetForegroundWindow(form.Handle());
-                                ShootMenu(
-                                    shoot,
-                                    [&form] {
-                                      RECT r{};
-                                      GetWindowRect(form.Handle(), &r);
-                                      form.PopupMenu1->Popup(r.left + 60, r.top + 90);
-                                    },
-                                    {VK_DOWN});
-                              }}};
+// A popup-menu component shown at (dx, dy) of the form, its first item selected.
+void ShootPopup(const std::function<void(HWND)>& shoot, TPopupMenu* TGalleryMenuForm::*popup, int dx, int dy) {
+  TGalleryMenuForm& form = MenuForm();
+  SetForegroundWindow(form.Handle());
+  ShootMenu(
+      shoot,
+      [&form, popup, dx, dy] {
+        RECT r{};
+        GetWindowRect(form.Handle(), &r);
+        (form.*popup)->Popup(r.left + dx, r.top + dy);
+      },
+      {VK_DOWN});
+}
 
+const PageRegistrar gContext{{"menus-context", 1020, nullptr, [](const std::function<void(HWND)>& shoot) {
+                                ShootPopup(shoot, &TGalleryMenuForm::PopupMenu1, 60, 90);
+                              }}};
 const PageRegistrar gRightToLeft{{"menus-rtl", 1030, nullptr, [](const std::function<void(HWND)>& shoot) {
-                                    TGalleryMenuForm& form = MenuForm();
-                                    SetForegroundWindow(form.Handle());
-                                    ShootMenu(
-                                        shoot,
-                                        [&form] {
-                                          RECT r{};
-                                          GetWindowRect(form.Handle(), &r);
-                                          form.PopupMenu2->Popup(r.left + 240, r.top + 90);
-                                        },
-                                        {VK_DOWN});
+                                    ShootPopup(shoot, &TGalleryMenuForm::PopupMenu2, 240, 90);
                                   }}};
 
 }  // namespace
