@@ -67,13 +67,6 @@ TEST(Accelerators, FindTheFirstEnabledButton) {
   for (const Case& c : cases) EXPECT_EQ(m::FindAccelButton(bar, c.ch, &m::IsGbkLeadByte), c.expected) << c.ch;
 }
 
-TEST(SplitAtTab, CaptionAndShortcut) {
-  EXPECT_EQ(m::SplitAtTab("Open\tCtrl+O").caption, "Open");
-  EXPECT_EQ(m::SplitAtTab("Open\tCtrl+O").shortcut, "Ctrl+O");
-  EXPECT_EQ(m::SplitAtTab("Open").shortcut, "");
-  EXPECT_EQ(m::SplitAtTab("a\tb\tc").shortcut, "b\tc");
-}
-
 TEST(MenuBarLayout, ButtonsSideBySideFromTheLeftMargin) {
   struct Case {
     const char* name;
@@ -111,12 +104,6 @@ TEST(MenuBarLayout, ButtonAtSkipsEmptyCaptions) {
   for (const Case& c : cases) EXPECT_EQ(m::ButtonAt(rects, buttons, c.x, c.y), c.expected) << c.x << "," << c.y;
 }
 
-TEST(MenuBarLayout, CentringTruncatesTowardZero) {
-  EXPECT_EQ(m::CentreIn({10, 0, 50, 19}, 21, 13), (m::Rect{19, 3, 40, 16}));
-  // Wider than the target: (10 - 15) / 2 = -2, not -3.
-  EXPECT_EQ(m::CentreIn({0, 0, 10, 10}, 15, 13), (m::Rect{-2, -1, 13, 12}));
-}
-
 TEST(ItemSizes, ComponentAndDropDownItems) {
   struct Case {
     const char* name;
@@ -136,30 +123,6 @@ TEST(ItemSizes, ComponentAndDropDownItems) {
   EXPECT_EQ(m::MeasureDropDownItem(60, 17, false, false), (m::ItemSize{86, 21}));
   EXPECT_EQ(m::MeasureDropDownItem(60, 17, false, true), (m::ItemSize{86, 25}));
   EXPECT_EQ(m::MeasureDropDownItem(0, 17, true, false), (m::ItemSize{26, 8}));
-}
-
-TEST(ItemLayout, GlyphBoxTextCaptionAndShortcut) {
-  EXPECT_EQ(m::ItemFrame(true), 4);
-  EXPECT_EQ(m::ItemFrame(false), 1);
-  const m::ItemLayout item = m::LayOutItem(120, 21, false);
-  EXPECT_EQ(item.glyphBox, (m::Rect{1, 1, 17, 17}));
-  EXPECT_EQ(item.textRect, (m::Rect{20, 0, 119, 21}));
-  const m::ItemLayout line = m::LayOutItem(120, 8, true);
-  EXPECT_EQ(line.glyphBox, (m::Rect{0, 0, 0, 0}));
-  EXPECT_EQ(line.textRect, (m::Rect{3, 0, 119, 8}));
-  EXPECT_EQ(m::SeparatorLine(line.textRect), (m::Rect{3, 4, 119, 6}));
-
-  // A caption 13 high in a 21-high text rectangle: (21 - 13) / 2 = 4 down.
-  const m::Rect left = m::PlaceCaptionText(item.textRect, 50, 13, false);
-  EXPECT_EQ(left, (m::Rect{20, 4, 70, 17}));
-  const m::Rect right = m::PlaceCaptionText(item.textRect, 50, 13, true);
-  EXPECT_EQ(right, (m::Rect{69, 4, 119, 17}));
-  EXPECT_EQ(m::ShortcutRect(left, item.textRect, 120, false), (m::Rect{70, 4, 109, 17}));
-  EXPECT_EQ(m::ShortcutRect(right, item.textRect, 120, true), (m::Rect{20, 4, 69, 17}));
-
-  // A 13 x 13 check mark in the 16 x 16 box: (16 - 13) / 2 = 1, plus 1.
-  EXPECT_EQ(m::CheckMarkAt(item.glyphBox, 13, 13), (m::Point{3, 3}));
-  EXPECT_EQ(m::CheckMarkAt(item.glyphBox, 16, 16), (m::Point{2, 2}));
 }
 
 TEST(Separators, RowsAndColumnsOfTheSecondFrame) {

@@ -1,5 +1,6 @@
-// Owner-drawn menu items: sizes, pixels per state on memory DCs, separators,
-// the popup-menu components' handlers, and the popup-window skinner.
+// Owner-drawn menu items: pixels per state on memory DCs, separators, the
+// frame's drop-down items, the popup-menu components' handlers, and the
+// popup-window skinner.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -12,7 +13,6 @@
 #include "skin/windows/MenuText.h"
 #include "skin/windows/MenuTracking.h"
 #include "skin/windows/PopupOwnerDraw.h"
-#include "skin/windows/SkinParts.h"
 #include "skin/windows/TSkinForm.h"
 #include "skin/windows/TSkinManage.h"
 #include "skin/windows/TSkinMenuBar.h"
@@ -25,369 +25,232 @@ namespace {
 
 using skin::TMenuItemFacts;
 
-constexpr COLORREF kSelected = RGB(10, 120, 30);
-constexpr COLORREF kUnkeyedNormal = RGB(90, 90, 140);
-constexpr COLORREF kKey = RGB(255, 0, 255);
+constexpr COLORREF kSelected = RGB(10, 120, 30), kKey = RGB(255, 0, 255);
 constexpr int kW = 160, kH = 21;
+const RECT kTextArea{20, 0, kW - 1, kH};
 
 // Separator frame rows: each its own colour; the last row is keyed.
 COLORREF SeparatorRow(int y) { return y == 16 ? kKey : RGB(0, 20 + 10 * y, 0); }
 
-// MenuItem frames of 20 x 17: normal keyed (or flat without key), the
-// separator rows, disabled, selected, spare.
-void GiveMenuItem(skin::TSkinData& skin, bool keyed) {
+// MenuItem frames of 20 x 17: normal (keyed), the separator rows, disabled,
+// selected, spare.
+void GiveMenuItem(skin::TSkinData& skin) {
   skin.MenuItem = std::make_unique<skin::TDataSkinObject>("MenuItem");
   skin::TDataSkinObject& item = *skin.MenuItem;
-  item.Image.SetHandle(MakeFrames(5, 20, 17, [keyed](int k, int, int y) -> COLORREF {
-    switch (k) {
-      case 1: return keyed ? kKey : kUnkeyedNormal;
-      case 2: return SeparatorRow(y);
-      case 4: return kSelected;
-      default: return RGB(128, 128, 128);
-    }
+  item.Image.SetHandle(MakeFrames(5, 20, 17, [](int k, int, int y) -> COLORREF {
+    return k == 1 ? kKey : k == 2 ? SeparatorRow(y) : k == 4 ? kSelected : RGB(128, 128, 128);
   }));
   item.LeftWidth = 8;
   item.TopHeight = 3;
   item.RightWidth = 11;
   item.BottomHeight = 3;
-  item.Trans = keyed ? 1 : 0;
+  item.Trans = 1;
 }
 
-Pixels Draw(const TMenuItemFacts& item, bool selected, skin::TSkinData& skin, int w = kW, int h = kH) {
-  TestCanvas canvas(w, h, RGB(1, 2, 3));
-  skin::DrawMenuItemFacts(canvas.Dc(), RECT{0, 0, w, h}, item, selected, skin, nullptr);
-  return canvas.Read();
-}
-
-TMenuItemFacts Caption(const std::string& text) {
+TMenuItemFacts Item(const std::string& caption, bool enabled = true) {
   TMenuItemFacts item;
-  item.caption = text;
+  item.caption = caption;
+  item.enabled = enabled;
   return item;
 }
 
-const RECT kTextArea{20, 0, kW - 1, kH};
+Pixels Draw(const TMenuItemFacts& item, bool selected, skin::TSkinData& skin, int h = kH) {
+  TestCanvas canvas(kW, h, RGB(1, 2, 3));
+  skin::DrawMenuItemFacts(canvas.Dc(), RECT{0, 0, kW, h}, item, selected, skin, nullptr);
+  return canvas.Read();
+}
 
-TEST(MenuItemPixels, EachStateFromTheMenuItemFrames) {
-  auto skin = MakeTestSkin();
-  GiveMenuItem(*skin, true);
-  TMenuItemFacts disabled = Caption("WWWW");
-  disabled.enabled = false;
+TEST(MenuItemPixels, EachState) {
+  auto skinned = MakeTestSkin();
+  GiveMenuItem(*skinned);
+  auto plain = MakeTestSkin();  // no MenuItem object
+  auto same = MakeTestSkin();   // ButtonShadow equal to MenuText
+  GiveMenuItem(*same);
+  same->ButtonShadow = same->MenuText;
+  const skin::TSkinData& s = *skinned;
   struct Case {
     const char* name;
+    skin::TSkinData* skin;
     TMenuItemFacts item;
     bool selected;
-    vcl::TColor back;     // away from the text
-    vcl::TColor text;     // present among the caption's pixels
-    vcl::TColor notText;  // absent from them
+    COLORREF back;     // away from the text
+    COLORREF text;     // among the caption's pixels
+    COLORREF notText;  // never among them
   };
   const Case cases[] = {
-      {"normal: the keyed frame 1 over the Menu colour", Caption("WWWW"), false, skin->Menu, skin->MenuText,
-       skin->HilightText},
-      {"selected: frame 4, HilightText", Caption("WWWW"), true, static_cast<vcl::TColor>(kSelected),
-       skin->HilightText, skin->MenuText},
-      {"disabled: ButtonShadow", disabled, false, skin->Menu, skin->ButtonShadow, skin->MenuText},
+      {"normal: the keyed frame 1 over the Menu colour", skinned.get(), Item("WWWW"), false, COLORREF(s.Menu),
+       COLORREF(s.MenuText), COLORREF(s.HilightText)},
+      {"selected: frame 4, HilightText", skinned.get(), Item("WWWW"), true, kSelected, COLORREF(s.HilightText),
+       COLORREF(s.MenuText)},
+      {"disabled: ButtonShadow", skinned.get(), Item("WWWW", false), false, COLORREF(s.Menu),
+       COLORREF(s.ButtonShadow), COLORREF(s.MenuText)},
+      {"disabled, ButtonShadow equal to MenuText: the system's shadow", same.get(), Item("WWWW", false), false,
+       COLORREF(s.Menu), GetSysColor(COLOR_BTNSHADOW), COLORREF(same->MenuText)},
+      {"no MenuItem object: ButtonFace", plain.get(), Item("WWWW"), false, COLORREF(s.ButtonFace),
+       COLORREF(s.MenuText), COLORREF(s.HilightText)},
+      {"no MenuItem object, selected: Hilight", plain.get(), Item("WWWW"), true, COLORREF(s.Hilight),
+       COLORREF(s.HilightText), COLORREF(s.MenuText)},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    const Pixels p = Draw(c.item, c.selected, *skin);
-    EXPECT_EQ(p.At(kW - 3, kH / 2), Rgb(vcl::ColorToRGB(c.back)));
-    EXPECT_GT(CountColour(p, kTextArea, Rgb(vcl::ColorToRGB(c.text))), 0);
-    EXPECT_EQ(CountColour(p, kTextArea, Rgb(vcl::ColorToRGB(c.notText))), 0);
+    const Pixels p = Draw(c.item, c.selected, *c.skin);
+    EXPECT_EQ(p.At(kW - 3, kH / 2), Rgb(c.back));
+    EXPECT_GT(CountColour(p, kTextArea, Rgb(c.text)), 0);
+    EXPECT_EQ(CountColour(p, kTextArea, Rgb(c.notText)), 0);
   }
-  // The skin's ButtonShadow would not look disabled when it is its MenuText.
-  skin->ButtonShadow = skin->MenuText;
-  const Pixels same = Draw(disabled, false, *skin);
-  EXPECT_GT(CountColour(same, kTextArea, Rgb(GetSysColor(COLOR_BTNSHADOW))), 0);
-  EXPECT_EQ(CountColour(same, kTextArea, Rgb(skin->MenuText)), 0);
-
-  auto opaque = MakeTestSkin();
-  GiveMenuItem(*opaque, false);
-  EXPECT_EQ(Draw(Caption("x"), false, *opaque).At(kW - 3, kH / 2), Rgb(kUnkeyedNormal)) << "no colour key";
-  Draw(Caption("Save"), true, *skin);
-}
-
-TEST(MenuItemPixels, WithoutAMenuItemObjectItemsArePlain) {
-  auto skin = MakeTestSkin();
-  EXPECT_EQ(Draw(Caption("WWWW"), false, *skin).At(kW - 3, 2), Rgb(skin->ButtonFace));
-  const Pixels selected = Draw(Caption("WWWW"), true, *skin);
-  EXPECT_EQ(selected.At(kW - 3, 2), Rgb(skin->Hilight));
-  EXPECT_GT(CountColour(selected, kTextArea, Rgb(skin->HilightText)), 0) << "the content all the same";
 }
 
 TEST(MenuItemPixels, SeparatorsFromTheSecondFrame) {
   auto skin = MakeTestSkin();
-  GiveMenuItem(*skin, true);
-  TMenuItemFacts line = Caption("-");
+  GiveMenuItem(*skin);
+  TMenuItemFacts line = Item("-");
   line.component = true;
-  struct Case {
-    const char* name;
-    int height, firstRow;
-  };
-  const Case cases[] = {
-      {"a 17-pixel item over a 17-pixel image: the whole frame", 17, 0},
-      {"a 10-pixel item: the bottom 10 rows", 10, 7},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    const Pixels p = Draw(line, false, *skin, kW, c.height);
-    for (int y = 0; y < c.height; ++y) {
-      const int row = c.firstRow + y;
-      const COLORREF expected = row == 16 ? skin->Menu : SeparatorRow(row);  // the keyed row shows the background
-      EXPECT_EQ(p.At(kW / 2, y), Rgb(expected)) << "row " << y;
-      EXPECT_EQ(p.At(2, y), Rgb(expected)) << "left band, row " << y;
+  // 17 high over a 17-pixel image: the whole frame; 10 high: its bottom 10 rows.
+  for (const auto& [height, firstRow] : {std::pair{17, 0}, std::pair{10, 7}}) {
+    const Pixels p = Draw(line, false, *skin, height);
+    for (int y = 0; y < height; ++y) {
+      const int row = firstRow + y;
+      const COLORREF expected = row == 16 ? COLORREF(skin->Menu) : SeparatorRow(row);  // keyed: the background
+      EXPECT_EQ(p.At(kW / 2, y), Rgb(expected)) << height << " high, row " << y;
+      EXPECT_EQ(p.At(2, y), Rgb(expected)) << height << " high, left band, row " << y;
     }
   }
   // A drop-down's separator is an etched line 4 pixels down.
   line.component = false;
-  const Pixels etched = Draw(line, false, *skin, kW, 8);
+  const Pixels etched = Draw(line, false, *skin, 8);
   EXPECT_EQ(etched.At(kW / 2, 4), Rgb(GetSysColor(COLOR_BTNSHADOW)));
   EXPECT_EQ(etched.At(kW / 2, 5), Rgb(GetSysColor(COLOR_BTNHIGHLIGHT)));
-  EXPECT_EQ(etched.At(kW / 2, 2), Rgb(skin->Menu));
 }
 
-TEST(MenuItemPixels, CheckMarksImagesBoldAndRightToLeft) {
+TEST(MenuItemPixels, MarksBoldRightToLeftAndTheCallersDc) {
   auto skin = MakeTestSkin();
-  GiveMenuItem(*skin, true);
+  GiveMenuItem(*skin);
   const RECT box{1, 1, 17, 17};
-  const std::uint32_t mark = Rgb(GetSysColor(COLOR_BTNTEXT));
-
-  TMenuItemFacts checked = Caption("Check");
+  TMenuItemFacts checked = Item("Check");
   checked.checked = true;
-  EXPECT_GT(CountColour(Draw(checked, false, *skin), box, mark), 3) << "check mark";
+  EXPECT_GT(CountColour(Draw(checked, false, *skin), box, Rgb(GetSysColor(COLOR_BTNTEXT))), 3) << "check mark";
   checked.radio = true;
-  EXPECT_GT(CountColour(Draw(checked, false, *skin), box, mark), 3) << "radio bullet";
-  EXPECT_EQ(CountColour(Draw(Caption("Check"), false, *skin), box, mark), 0) << "unchecked";
+  EXPECT_GT(CountColour(Draw(checked, false, *skin), box, Rgb(GetSysColor(COLOR_BTNTEXT))), 3) << "bullet";
 
-  vcl::TImageList images(nullptr);
-  images.SetSize(16, 16);
-  vcl::TIcon icon;
-  ICONINFO info{};
-  info.fIcon = TRUE;
-  info.hbmColor = MakeFrames(1, 16, 16, [](int, int, int) { return RGB(200, 30, 30); });
-  // Opaque only in its middle 8 x 8: the box shows around it.
-  WORD maskBits[16];
-  for (int y = 0; y < 16; ++y) maskBits[y] = y >= 4 && y < 12 ? 0x0FF0 : 0xFFFF;  // bytes: high, low
-  info.hbmMask = CreateBitmap(16, 16, 1, 1, maskBits);
-  icon.SetHandle(CreateIconIndirect(&info));
-  DeleteObject(info.hbmColor);
-  DeleteObject(info.hbmMask);
-  images.AddIcon(icon);
-  TMenuItemFacts withImage = Caption("Image");
-  withImage.images = &images;
-  withImage.imageIndex = 0;
-  const Pixels plainImage = Draw(withImage, false, *skin);
-  EXPECT_EQ(plainImage.At(9, 9), Rgb(RGB(200, 30, 30))) << "the image at the box's corner";
-  EXPECT_EQ(plainImage.At(2, 2), Rgb(skin->Menu)) << "no box when unchecked";
-  withImage.checked = true;
-  const Pixels checkedImage = Draw(withImage, false, *skin);
-  EXPECT_EQ(checkedImage.At(1, 1), Rgb(GetSysColor(COLOR_BTNSHADOW))) << "sunk in";
-  EXPECT_EQ(checkedImage.At(9, 9), Rgb(RGB(200, 30, 30)));
-  withImage.imageIndex = 5;
-  EXPECT_NE(Draw(withImage, false, *skin).At(9, 9), Rgb(RGB(200, 30, 30))) << "an index past the list: a check mark";
 
-  // Bold strokes cover more of the text area (whatever the smoothing).
   auto ink = [&](const TMenuItemFacts& item) {
     const Pixels p = Draw(item, false, *skin);
-    return p.width * p.height - CountColour(p, RECT{0, 0, kW, kH}, Rgb(skin->Menu));
+    return kW * kH - CountColour(p, RECT{0, 0, kW, kH}, Rgb(skin->Menu));
   };
-  TMenuItemFacts normal = Caption("Properties");
-  TMenuItemFacts bold = normal;
+  TMenuItemFacts bold = Item("Properties");
   bold.isDefault = true;
-  EXPECT_GT(ink(bold), ink(normal)) << "the default item is bold";
+  EXPECT_GT(ink(bold), ink(Item("Properties"))) << "the default item is bold";
 
-  TMenuItemFacts rtl = Caption("Right");
+  TMenuItemFacts rtl = Item("Right");
   rtl.rightToLeft = true;
   rtl.shortcut = "Ctrl+R";
   const Pixels right = Draw(rtl, false, *skin);
-  const std::uint32_t text = Rgb(skin->MenuText);
-  EXPECT_GT(CountColour(right, RECT{kW / 2, 0, kW, kH}, text), 0) << "caption right aligned";
-  EXPECT_GT(CountColour(right, RECT{20, 0, kW / 2, kH}, text), 0) << "shortcut on the left";
-  const Pixels left = Draw(Caption("Right"), false, *skin);
-  EXPECT_EQ(CountColour(left, RECT{kW / 2, 0, kW, kH}, text), 0);
-}
+  EXPECT_GT(CountColour(right, RECT{kW / 2, 0, kW, kH}, Rgb(skin->MenuText)), 0) << "caption right aligned";
+  EXPECT_GT(CountColour(right, RECT{20, 0, kW / 2, kH}, Rgb(skin->MenuText)), 0) << "shortcut on the left";
 
-TEST(MenuItemPixels, TheCallersDcIsLeftAsItWas) {
-  auto skin = MakeTestSkin();
-  GiveMenuItem(*skin, true);
   TestCanvas canvas(kW, kH, RGB(0, 0, 0));
   HDC dc = canvas.Dc();
   SetTextColor(dc, RGB(1, 2, 3));
-  SetBkColor(dc, RGB(4, 5, 6));
   SetBkMode(dc, OPAQUE);
   HGDIOBJ font = GetCurrentObject(dc, OBJ_FONT);
-  TMenuItemFacts item = Caption("&Open");
-  item.shortcut = "Ctrl+O";
-  item.checked = true;
-  skin::DrawMenuItemFacts(dc, RECT{0, 0, kW, kH}, item, true, *skin, nullptr);
-  EXPECT_EQ(GetTextColor(dc), RGB(1, 2, 3));
-  EXPECT_EQ(GetBkColor(dc), RGB(4, 5, 6));
+  skin::DrawMenuItemFacts(dc, RECT{0, 0, kW, kH}, rtl, true, *skin, nullptr);
+  EXPECT_EQ(GetTextColor(dc), RGB(1, 2, 3)) << "the caller's DC is left as it was";
   EXPECT_EQ(GetBkMode(dc), OPAQUE);
   EXPECT_EQ(GetCurrentObject(dc, OBJ_FONT), font);
 }
 
-// ---- popup-menu components -------------------------------------------
-
-class TComponentsForm : public vcl::TForm {
- public:
-  explicit TComponentsForm(vcl::TComponent* owner) : vcl::TForm(owner) {}
-  vcl::TPopupMenu* AddPopup(std::int32_t tag) {
-    auto* popup = new vcl::TPopupMenu(this);
-    popup->SetTag(tag);
-    return popup;
-  }
-  vcl::TMenuItem* AddItem(vcl::TMenuItem* parent, const char* caption, std::int32_t tag = 0) {
-    auto* item = new vcl::TMenuItem(this);
-    item->SetCaption(caption);
-    item->SetTag(tag);
-    parent->Add(item);
-    return item;
-  }
-};
-
-bool HasSkinDraw(vcl::TMenuItem* item) { return item->OnDrawItem.target<skin::TComponentItemDraw>() != nullptr; }
-bool HasSkinMeasure(vcl::TMenuItem* item) {
-  return item->OnMeasureItem.target<skin::TComponentItemMeasure>() != nullptr;
-}
-
-TEST(PopupComponents, TheTagRulesAndSwitchingOff) {
-  vcl::Owned<TComponentsForm> form(vcl::New<TComponentsForm>(nullptr));
-  vcl::TPopupMenu* skinned = form->AddPopup(0);
-  vcl::TPopupMenu* disabled = form->AddPopup(99);
-  vcl::TPopupMenu* disabled199 = form->AddPopup(199);
-  vcl::TMenuItem* plain = form->AddItem(skinned->Items(), "Plain");
-  vcl::TMenuItem* parent = form->AddItem(skinned->Items(), "Parent");
-  vcl::TMenuItem* child = form->AddItem(parent, "Child");
-  vcl::TMenuItem* native = form->AddItem(skinned->Items(), "Native", 999);
-  vcl::TMenuItem* own = form->AddItem(skinned->Items(), "Own");
-  int ownDraws = 0;
-  own->OnDrawItem = [&](vcl::TObject*, vcl::TCanvas*, const RECT&, bool) { ++ownDraws; };
-  native->OnDrawItem = [](vcl::TObject*, vcl::TCanvas*, const RECT&, bool) {};
-  vcl::TMenuItem* untouched = form->AddItem(disabled->Items(), "Untouched");
-  form->AddItem(disabled199->Items(), "Untouched too");
-
-  skin::SetPopupOwnerDraw(*form, Skin(), true);
-  EXPECT_TRUE(skinned->OwnerDraw());
-  EXPECT_TRUE(HasSkinDraw(plain) && HasSkinMeasure(plain));
-  EXPECT_TRUE(HasSkinDraw(child) && HasSkinMeasure(child)) << "items at every depth";
-  EXPECT_FALSE(native->OnDrawItem) << "Tag 999 loses any draw handler";
-  EXPECT_FALSE(HasSkinDraw(own));
-  own->OnDrawItem(own, nullptr, RECT{}, false);
-  EXPECT_EQ(ownDraws, 1) << "an item with a draw handler of its own keeps it";
-  EXPECT_FALSE(disabled->OwnerDraw()) << "Tag 99 with DisableTag 99";
-  EXPECT_FALSE(disabled199->OwnerDraw()) << "Tag 199: modulo 100";
-  EXPECT_FALSE(untouched->OnDrawItem);
-
-  // Applied again (a changed skin): nothing doubles.
-  skin::SetPopupOwnerDraw(*form, Skin(), true);
-  EXPECT_TRUE(HasSkinMeasure(plain));
-  EXPECT_FALSE(plain->OnMeasureItem.target<skin::TComponentItemMeasure>()->previous) << "not wrapped twice";
-
-  skin::SetPopupOwnerDraw(*form, Skin(), false);
-  EXPECT_FALSE(skinned->OwnerDraw()) << "the switch as it was";
-  EXPECT_FALSE(plain->OnDrawItem);
-  EXPECT_FALSE(plain->OnMeasureItem);
-  EXPECT_FALSE(child->OnDrawItem);
-  ASSERT_TRUE(own->OnDrawItem) << "the application's own handler stays";
-
-  // Without popup menus among the skin's control kinds nothing is touched.
-  auto noPopups = MakeTestSkin();
-  noPopups->SkinControls &= ~skin::SkinControlBit(skin::xcPopupMenu);
-  skin::SetPopupOwnerDraw(*form, *noPopups, true);
-  EXPECT_FALSE(skinned->OwnerDraw());
-  EXPECT_FALSE(plain->OnDrawItem);
-}
-
-TEST(PopupComponents, MeasuringAComponentItem) {
-  vcl::Owned<TComponentsForm> form(vcl::New<TComponentsForm>(nullptr));
-  vcl::TPopupMenu* popup = form->AddPopup(0);
-  vcl::TMenuItem* item = form->AddItem(popup->Items(), "Item");
-  vcl::TMenuItem* line = form->AddItem(popup->Items(), "-");
-  vcl::TMenuItem* own = form->AddItem(popup->Items(), "Own");
-  own->OnMeasureItem = [](vcl::TObject*, vcl::TCanvas*, int& w, int& h) {
-    w = 50;
-    h = 30;
-  };
-  skin::SetPopupOwnerDraw(*form, Skin(), true);
-  struct Case {
-    vcl::TMenuItem* item;
-    int w, h, expectedW, expectedH;
-  };
-  const Case cases[] = {
-      {item, 80, 18, 108, 18},
-      {line, 0, 9, 28, 9},
-      {own, 80, 18, 78, 30},  // its own handler first, then the glyph box
-  };
-  for (const Case& c : cases) {
-    int w = c.w, h = c.h;
-    c.item->OnMeasureItem(c.item, nullptr, w, h);
-    EXPECT_EQ(w, c.expectedW) << c.item->Caption();
-    EXPECT_EQ(h, c.expectedH) << c.item->Caption();
-  }
-  skin::SetPopupOwnerDraw(*form, Skin(), false);
-  int w = 0, h = 0;
-  own->OnMeasureItem(own, nullptr, w, h);
-  EXPECT_EQ(w, 50) << "its own measure handler is back";
-}
-
-// ---- the frame's drop-down items --------------------------------------
-
+// The frame measures and draws the items the skin made owner-drawn, and
+// leaves the application's own owner-drawn items to the application.
 TEST(DropDownItems, MeasuredAndDrawnForTheFrame) {
-  HMENU sub = MakeMenu({"&Open\tCtrl+O", "-", "Two"}, 700);
-  AppendMenuA(sub, MF_OWNERDRAW, 710, reinterpret_cast<LPCSTR>(1));  // the application's own
+  HMENU sub = MakeMenu({"&Open\tCtrl+O", "-"}, 700);
+  AppendMenuA(sub, MF_OWNERDRAW, 710, reinterpret_cast<LPCSTR>(1));
   HMENU menu = CreateMenu();
   AppendMenuA(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(sub), "&File");
   HWND window = CreateMenuWindow(menu);
   skin::TSkinForm* frame = WaitForFrame(window);
   ASSERT_NE(frame, nullptr);
-  skin::TSkinMenuBar& bar = *BarOf(*frame);
-  bar.FOwnerDrawn.MakeOwnerDrawn(sub);
+  BarOf(*frame)->FOwnerDrawn.MakeOwnerDrawn(sub);
   frame->FDropDown = sub;
-
-  HDC screen = GetDC(nullptr);
-  HGDIOBJ old = SelectObject(screen, skin::MenuFont());
-  RECT text{0, 0, 0, 0};
-  DrawTextA(screen, "&OpenCtrl+O", -1, &text, DT_CALCRECT | DT_SINGLELINE);
-  SelectObject(screen, old);
-  ReleaseDC(nullptr, screen);
-  struct Case {
-    const char* name;
-    UINT id;
-    UINT expectedWidth, expectedHeight;
-  };
-  const Case cases[] = {
-      {"caption and shortcut + 26, 4 higher", 700, static_cast<UINT>(text.right + 26), 21},
-      {"a separator is 8 high", 0, 26, 8},
-      {"an item the application draws is its own", 710, 5, 17},
-  };
-  for (const Case& c : cases) {
-    MEASUREITEMSTRUCT m{};
-    m.CtlType = ODT_MENU;
-    m.itemID = c.id;
-    m.itemWidth = 5;
-    m.itemHeight = 17;
+  const std::pair<UINT, UINT> heights[] = {{700, 21}, {0, 8}, {710, 17}};  // 4 higher; a separator 8; not ours
+  for (const auto& [id, height] : heights) {
+    MEASUREITEMSTRUCT m{ODT_MENU, 0, id, 5, 17, 0};
     SendMessageA(window, WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&m));
-    EXPECT_EQ(m.itemWidth, c.expectedWidth) << c.name;
-    EXPECT_EQ(m.itemHeight, c.expectedHeight) << c.name;
+    EXPECT_EQ(m.itemHeight, height) << id;
   }
-
   TestCanvas canvas(kW, kH, RGB(1, 2, 3));
-  DRAWITEMSTRUCT d{};
-  d.CtlType = ODT_MENU;
-  d.itemID = 700;
-  d.hwndItem = reinterpret_cast<HWND>(sub);
-  d.hDC = canvas.Dc();
-  d.rcItem = RECT{0, 0, kW, kH};
-  d.itemState = ODS_SELECTED;
+  DRAWITEMSTRUCT d{ODT_MENU, 0, 700, ODA_DRAWENTIRE, ODS_SELECTED, reinterpret_cast<HWND>(sub), canvas.Dc(),
+                   RECT{0, 0, kW, kH}, 0};
   EXPECT_TRUE(SendMessageA(window, WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&d)));
-  const Pixels drawn = canvas.Read();
-  EXPECT_NE(drawn.At(kW - 3, kH / 2), Rgb(RGB(1, 2, 3))) << "drawn by the skin";
-  EXPECT_GT(CountColour(drawn, RECT{kW / 2, 0, kW, kH}, Rgb(vcl::ColorToRGB(Skin().HilightText))), 0)
+  EXPECT_GT(CountColour(canvas.Read(), RECT{kW / 2, 0, kW, kH}, Rgb(vcl::ColorToRGB(Skin().HilightText))), 0)
       << "the shortcut after the tab, right aligned";
   d.itemID = 710;
-  EXPECT_FALSE(SendMessageA(window, WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&d))) << "the application's own item";
-  bar.FOwnerDrawn.Restore();
+  EXPECT_FALSE(SendMessageA(window, WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&d)));
   DestroyWindow(window);
   PumpPending();
+}
+
+// ---- popup-menu components -------------------------------------------
+
+bool SkinDraws(vcl::TMenuItem* item) { return item->OnDrawItem.target<skin::TComponentItemDraw>() != nullptr; }
+
+TEST(PopupComponents, TheTagRulesSizesAndSwitchingOff) {
+  vcl::Owned<vcl::TForm> form(vcl::New<vcl::TForm>(nullptr));
+  auto popup = [&](std::int32_t tag) {
+    auto* p = new vcl::TPopupMenu(form.get());
+    p->SetTag(tag);
+    return p;
+  };
+  auto add = [&](vcl::TMenuItem* parent, const char* caption, std::int32_t tag = 0) {
+    auto* item = new vcl::TMenuItem(form.get());
+    item->SetCaption(caption);
+    item->SetTag(tag);
+    parent->Add(item);
+    return item;
+  };
+  vcl::TPopupMenu* skinned = popup(0);
+  vcl::TPopupMenu* disabled = popup(99);
+  vcl::TPopupMenu* disabled199 = popup(199);
+  vcl::TMenuItem* plain = add(skinned->Items(), "Plain");
+  vcl::TMenuItem* child = add(add(skinned->Items(), "Parent"), "Child");
+  vcl::TMenuItem* native = add(skinned->Items(), "Native", 999);
+  vcl::TMenuItem* own = add(skinned->Items(), "Own");
+  vcl::TMenuItem* line = add(skinned->Items(), "-");
+  own->OnDrawItem = [](vcl::TObject*, vcl::TCanvas*, const RECT&, bool) {};
+  own->OnMeasureItem = [](vcl::TObject*, vcl::TCanvas*, int& w, int& h) { w = 50, h = 30; };
+  native->OnDrawItem = [](vcl::TObject*, vcl::TCanvas*, const RECT&, bool) {};
+  add(disabled->Items(), "Untouched");
+  add(disabled199->Items(), "Untouched too");
+
+  skin::SetPopupOwnerDraw(*form, Skin(), true);
+  skin::SetPopupOwnerDraw(*form, Skin(), true);  // again, as a changed skin does: nothing doubles
+  EXPECT_TRUE(skinned->OwnerDraw());
+  EXPECT_TRUE(SkinDraws(plain) && SkinDraws(child)) << "items at every depth";
+  EXPECT_FALSE(native->OnDrawItem) << "Tag 999 loses any draw handler";
+  EXPECT_TRUE(own->OnDrawItem && !SkinDraws(own)) << "a draw handler of its own stays";
+  EXPECT_FALSE(disabled->OwnerDraw() || disabled199->OwnerDraw()) << "Tag 99 and 199 with DisableTag 99";
+  struct Size {
+    vcl::TMenuItem* item;
+    int w, h, expectedW, expectedH;
+  };
+  const Size sizes[] = {{plain, 80, 18, 108, 18}, {line, 0, 9, 28, 9}};
+  for (const Size& c : sizes) {
+    int w = c.w, h = c.h;
+    c.item->OnMeasureItem(c.item, nullptr, w, h);
+    EXPECT_EQ(w, c.expectedW) << c.item->Caption();
+    EXPECT_EQ(h, c.expectedH) << c.item->Caption();
+  }
+
+  skin::SetPopupOwnerDraw(*form, Skin(), false);
+  EXPECT_FALSE(skinned->OwnerDraw()) << "the switch as it was";
+  EXPECT_FALSE(plain->OnDrawItem || plain->OnMeasureItem || child->OnDrawItem);
+  int w = 0, h = 0;
+  own->OnMeasureItem(own, nullptr, w, h);
+  EXPECT_EQ(w, 50) << "the application's own handlers stay";
+
+  auto noPopups = MakeTestSkin();
+  noPopups->SkinControls &= ~skin::SkinControlBit(skin::xcPopupMenu);
+  skin::SetPopupOwnerDraw(*form, *noPopups, true);
+  EXPECT_FALSE(skinned->OwnerDraw() || plain->OnDrawItem) << "a skin that does not skin popup menus";
 }
 
 // ---- the popup-window skinner -----------------------------------------
@@ -398,30 +261,24 @@ skin::TSkinPopupMenu* SkinnerOf(HWND popup) {
   return nullptr;
 }
 
+HWND CreatePopupWindow(int w, int h) {
+  return CreateWindowExA(0, "#32768", nullptr, WS_POPUP, 300, 300, w, h, nullptr, nullptr, nullptr, nullptr);
+}
+
 TEST(PopupSkinner, BackgroundBorderAndItsMenu) {
-  ASSERT_NE(Skin().MenuBackground, nullptr);
-  HWND popup = CreateWindowExA(0, "#32768", nullptr, WS_POPUP, 300, 300, 120, 80, nullptr, nullptr,
-                               GetModuleHandleA(nullptr), nullptr);
-  ASSERT_NE(popup, nullptr);
+  HWND popup = CreatePopupWindow(120, 80);
   skin::TSkinPopupMenu* skinner = SkinnerOf(popup);
   ASSERT_NE(skinner, nullptr) << "skinned when created";
-  EXPECT_EQ(skinner->Background(), nullptr);
-
   EXPECT_EQ(SendMessageA(popup, WM_NCPAINT, 1, 0), 0);
   ASSERT_NE(skinner->Background(), nullptr);
-  const skin::BitmapSize size = skin::SizeOf(skinner->Background());
-  EXPECT_EQ(size.width, 120);
-  EXPECT_EQ(size.height, 80);
   skin::TDataSkinObject& back = *Skin().MenuBackground;
   skin::OwnedBitmap expected(skin::BuildElement(RECT{0, 0, 120, 80}, back.Image.Handle(), back.Margins(), false,
                                                 back.Tile != 0, 1, 1));
-  const Pixels built = ReadBitmap(skinner->Background()), reference = ReadBitmap(expected.Get());
-  EXPECT_EQ(built.rgb, reference.rgb) << "the MenuBackground element at the window's size";
+  const Pixels reference = ReadBitmap(expected.Get());
+  EXPECT_EQ(ReadBitmap(skinner->Background()).rgb, reference.rgb) << "the MenuBackground element, window-sized";
   EXPECT_EQ(skin::WaitingPopup(), skinner) << "it waits for its menu";
-
-  // The next item drawn names the menu.
   HMENU menu = CreatePopupMenu();
-  skin::LinkWaitingPopup(menu);
+  skin::LinkWaitingPopup(menu);  // the next item drawn names it
   EXPECT_EQ(skinner->MenuHandle(), menu);
   EXPECT_EQ(skin::WaitingPopup(), nullptr);
   EXPECT_EQ(skin::SkinManager()->PopupBackground(menu), skinner->Background());
@@ -432,42 +289,36 @@ TEST(PopupSkinner, BackgroundBorderAndItsMenu) {
   const Pixels printed = canvas.Read();
   for (POINT p : {POINT{0, 0}, POINT{2, 2}, POINT{119, 79}, POINT{60, 1}, POINT{1, 40}})
     EXPECT_EQ(printed.At(p.x, p.y), reference.At(p.x, p.y)) << "border " << p.x << "," << p.y;
-  HRGN clip = CreateRectRgn(0, 0, 0, 0);
-  EXPECT_EQ(GetClipRgn(canvas.Dc(), clip), 0) << "the limit is removed again";
-  DeleteObject(clip);
+  vcl::RegionHandle clip(CreateRectRgn(0, 0, 0, 0));
+  EXPECT_EQ(GetClipRgn(canvas.Dc(), clip.get()), 0) << "the limit is removed again";
 
-  // While skinning is off every message goes to the window's own procedure.
   skin::SkinManager()->FSkinning = false;
-  HWND other = CreateWindowExA(0, "#32768", nullptr, WS_POPUP, 300, 300, 60, 40, nullptr, nullptr,
-                               GetModuleHandleA(nullptr), nullptr);
+  HWND other = CreatePopupWindow(60, 40);
   skin::SkinManager()->FSkinning = true;
   EXPECT_EQ(SkinnerOf(other), nullptr) << "not skinned while skinning is off";
   DestroyWindow(other);
   DestroyWindow(popup);
   EXPECT_EQ(SkinnerOf(popup), nullptr) << "freed with its window";
   DestroyMenu(menu);
-}
 
-TEST(PopupSkinner, ASkinWithoutMenuBackgroundLeavesTheSystemsLook) {
-  auto bare = MakeTestSkin();
-  HWND popup = CreateWindowExA(0, "#32768", nullptr, WS_POPUP, 300, 300, 60, 40, nullptr, nullptr,
-                               GetModuleHandleA(nullptr), nullptr);
-  skin::TSkinPopupMenu skinner;
-  skinner.Attach(popup, bare.get());
-  SendMessageA(popup, WM_NCPAINT, 1, 0);
-  EXPECT_EQ(skinner.Background(), nullptr);
-  EXPECT_NE(skin::WaitingPopup(), &skinner);
-  skinner.Detach();
-  DestroyWindow(popup);
+  auto bare = MakeTestSkin();  // without MenuBackground: the system's look
+  HWND plain = CreatePopupWindow(60, 40);
+  skin::TSkinPopupMenu own;
+  own.Attach(plain, bare.get());
+  SendMessageA(plain, WM_NCPAINT, 1, 0);
+  EXPECT_EQ(own.Background(), nullptr);
+  EXPECT_NE(skin::WaitingPopup(), &own);
+  own.Detach();
+  DestroyWindow(plain);
 }
 
 // A real drop-down on screen.  Under Wine "#32768" windows have no
 // non-client area: the WM_NCPAINT they are sent paints the skin's border
 // band into the window, where the menu's own painting of the client covers
-// it with the system's border; the items, owner-drawn, show the skin (the
-// item rectangles are then window coordinates: the offset is 0, on Windows
-// the 3-pixel border).  WM_PRINT, which Wine's menu procedure does not
-// answer, is tested on a window of its own above.
+// it with the system's border; the items, owner-drawn, show the skin (their
+// rectangles are then window coordinates: the offset is 0, on Windows the
+// 3-pixel border).  WM_PRINT, which Wine's menu procedure does not answer,
+// is tested on a window of its own above.
 TEST(PopupSkinner, ItemsOfARealDropDown) {
   HMENU sub = MakeMenu({"&One", "&Two"}, 800);
   HMENU menu = CreateMenu();
@@ -475,103 +326,78 @@ TEST(PopupSkinner, ItemsOfARealDropDown) {
   HWND window = CreateMenuWindow(menu);
   skin::TSkinForm* frame = WaitForFrame(window);
   ASSERT_NE(frame, nullptr);
-  bool hasBackground = false;
   POINT offset{-1, -1};
-  std::uint32_t itemPixel = 0, backgroundPixel = 0;
+  std::uint32_t itemPixel = 0, backgroundPixel = 1;
   int ticks = 0;
   LoopScript script([&] {
     HWND popup = VisiblePopup();
-    if (!popup || skin::TrackingState().first) return false;
-    skin::TSkinPopupMenu* skinner = SkinnerOf(popup);
-    if (!skinner || !skinner->MenuHandle()) return false;  // linked by the first item drawn
-    hasBackground = skinner->Background() != nullptr;
+    skin::TSkinPopupMenu* skinner = popup ? SkinnerOf(popup) : nullptr;
+    // Linked to its menu by the first item drawn.
+    if (!skinner || !skinner->MenuHandle() || !skinner->Background() || skin::TrackingState().first) return false;
     offset = skinner->ClientOffset();
-    // A point near the right end of the second (unselected) item, in the
-    // popup window.
     RECT r{};
     GetWindowRect(popup, &r);
-    const POINT at{r.right - r.left - 3 - 4, 3 + 21 + 10};
-    if (hasBackground) backgroundPixel = ReadBitmap(skinner->Background()).At(at.x, at.y);
+    const POINT at{r.right - r.left - 7, 3 + 21 + 10};  // right end of the second item, unselected
+    backgroundPixel = ReadBitmap(skinner->Background()).At(at.x, at.y);
     itemPixel = ReadScreen(RECT{r.left + at.x, r.top + at.y, r.left + at.x + 1, r.top + at.y + 1}).At(0, 0);
-    // What is drawn reaches the screen when the menu loop next waits.
-    if (itemPixel != backgroundPixel && ++ticks < 100) return false;
+    if (itemPixel != backgroundPixel && ++ticks < 100) return false;  // on the screen once the loop waits
     SavePng(ReadScreen(WindowWithMenus(window)), OutputDir() + "menu-real-dropdown.png");
     EndMenu();
     return true;
   });
   frame->PressMenuButton(*BarOf(*frame)->Button(0));
   EXPECT_TRUE(PumpUntil([&] { return script.Done() && !frame->FTracking; }));
-  EXPECT_TRUE(hasBackground) << "the skinner built the background at WM_NCPAINT";
   EXPECT_EQ(itemPixel, backgroundPixel) << "the item lies over its part of the background";
-  if (IsWine()) {
-    EXPECT_EQ(offset.x, 0) << "Wine: no non-client area";
-    EXPECT_EQ(offset.y, 0);
-  } else {
-    EXPECT_EQ(offset.x, skin::kPopupBorder);
-    EXPECT_EQ(offset.y, skin::kPopupBorder);
-  }
+  const int border = IsWine() ? 0 : skin::kPopupBorder;  // Wine: no non-client area
+  EXPECT_EQ(offset.x, border);
+  EXPECT_EQ(offset.y, border);
   DestroyWindow(window);
   PumpPending();
 }
 
-class TContextForm : public vcl::TForm {
- public:
-  explicit TContextForm(vcl::TComponent* owner) : vcl::TForm(owner) {
-    SetCaption("context");
-    SetBounds(120, 120, 0, 0);
-    SetClientSize(300, 160);
-    Popup1 = new vcl::TPopupMenu(this);
-    for (const char* caption : {"剪切(&T)", "复制(&C)", "-", "属性(&R)"}) {
-      auto* item = new vcl::TMenuItem(this);
-      item->SetCaption(caption);
-      Popup1->Items()->Add(item);
-    }
-    Popup1->Items()->Items(0)->SetShortCut(vcl::scCtrl | 'X');
-    Popup1->Items()->Items(3)->SetDefault(true);
-  }
-  vcl::TPopupMenu* Popup1;
-};
-
+// A popup-menu component's context menu on screen, its first item selected.
 TEST(PopupSkinner, AContextMenuOfAPopupMenuComponent) {
-  vcl::Owned<TContextForm> form(vcl::New<TContextForm>(vcl::Application));
+  vcl::Owned<vcl::TForm> form(vcl::New<vcl::TForm>(vcl::Application));
+  form->SetBounds(120, 120, 300, 200);
+  auto* popup = new vcl::TPopupMenu(form.get());
+  for (const char* caption : {"剪切(&T)", "复制(&C)", "-", "属性(&R)"}) {
+    auto* item = new vcl::TMenuItem(form.get());
+    item->SetCaption(caption);
+    popup->Items()->Add(item);
+  }
+  popup->Items()->Items(0)->SetShortCut(vcl::scCtrl | 'X');
+  popup->Items()->Items(3)->SetDefault(true);
   form->Show();
-  skin::TSkinForm* frame = WaitForFrame(form->Handle());
-  ASSERT_NE(frame, nullptr);
-  ASSERT_TRUE(form->Popup1->OwnerDraw()) << "the frame gave its popup-menu components the skin's items";
-  HMENU menu = form->Popup1->Handle();
+  ASSERT_NE(WaitForFrame(form->Handle()), nullptr);
+  ASSERT_TRUE(popup->OwnerDraw()) << "the frame gave its popup-menu components the skin's items";
   // Frame 4 of the skin's MenuItem image: its right band is copied as it
   // is, its middle rows are one colour.
   const Pixels image = ReadBitmap(Skin().MenuItem->Image.Handle());
-  const int frameWidth = image.width / 5;
-  const std::uint32_t frame4 = image.At(4 * frameWidth - 3, image.height / 2);
-  bool selectedFirst = false;
-  int ticks = 0;
+  const std::uint32_t frame4 = image.At(4 * (image.width / 5) - 3, image.height / 2);
   std::uint32_t selectedPixel = 0;
+  int ticks = 0;
+  bool down = false;
   LoopScript script([&] {
-    HWND popup = VisiblePopup();
-    if (!popup) return false;
-    if (!selectedFirst) {
-      PostMessageA(popup, WM_KEYDOWN, VK_DOWN, 0);
-      selectedFirst = true;
+    HWND window = VisiblePopup();
+    if (!window) return false;
+    if (!down) {
+      down = PostMessageA(window, WM_KEYDOWN, VK_DOWN, 0);
       return false;
     }
-    if (!(GetMenuState(menu, 0, MF_BYPOSITION) & MF_HILITE)) return false;
-    // Near the right end of the first item, in its middle rows.
+    if (!(GetMenuState(popup->Handle(), 0, MF_BYPOSITION) & MF_HILITE)) return false;
     RECT r{};
-    GetWindowRect(popup, &r);
-    const POINT at{r.right - 3 - 3, r.top + 3 + 9};
-    selectedPixel = ReadScreen(RECT{at.x, at.y, at.x + 1, at.y + 1}).At(0, 0);
-    if (selectedPixel != frame4 && ++ticks < 100) return false;  // not on the screen yet
+    GetWindowRect(window, &r);
+    selectedPixel = ReadScreen(RECT{r.right - 6, r.top + 12, r.right - 5, r.top + 13}).At(0, 0);
+    if (selectedPixel != frame4 && ++ticks < 100) return false;
     SavePng(ReadScreen(WindowWithMenus(form->Handle())), OutputDir() + "menu-context.png");
     EndMenu();
     return true;
   });
   RECT r{};
   GetWindowRect(form->Handle(), &r);
-  form->Popup1->Popup(r.left + 40, r.top + 60);
+  popup->Popup(r.left + 40, r.top + 60);
   EXPECT_TRUE(script.Done());
-  EXPECT_EQ(selectedPixel, frame4)
-      << "the selected item is drawn from the skin's fourth MenuItem frame";
+  EXPECT_EQ(selectedPixel, frame4) << "the selected item is drawn from the skin's fourth MenuItem frame";
 }
 
 }  // namespace

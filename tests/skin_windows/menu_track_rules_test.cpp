@@ -131,18 +131,4 @@ TEST(TrackRules, RightToLeftMenusExchangeTheArrows) {
   EXPECT_EQ(m::KeyForMenu(state, m::kVkLeft), m::kVkLeft);
 }
 
-TEST(TrackRules, StartAndStop) {
-  m::TrackState state;
-  m::StartTracking(state, 4, 2, 7, 8);
-  EXPECT_TRUE(state.tracking);
-  EXPECT_TRUE(state.first);
-  EXPECT_EQ(state.openIndex, 2);
-  m::TrackStep(state, Select(Item(true, false)));
-  m::StopTracking(state);
-  EXPECT_FALSE(state.tracking);
-  EXPECT_FALSE(state.first);
-  EXPECT_EQ(state.openIndex, -1);
-  EXPECT_FALSE(state.selected.valid);
-}
-
 }  // namespace
