@@ -111,6 +111,11 @@ void TMenuItem::SetChecked(bool value) {
   FChecked = value;
   Changed();
 }
+void TMenuItem::SetRadioItem(bool value) {
+  if (value == FRadioItem) return;
+  FRadioItem = value;
+  Changed();
+}
 void TMenuItem::SetDefault(bool value) {
   if (value == FDefault) return;
   FDefault = value;
@@ -169,6 +174,7 @@ void TMenuItem::Fill(HMENU menu, bool ownerDraw) {
       mi.dwTypeData = text.data();
     }
     if (ownerDraw) mi.fType |= MFT_OWNERDRAW;
+    if (item->FRadioItem) mi.fType |= MFT_RADIOCHECK;
     if (!item->FEnabled) mi.fState |= MFS_DISABLED | MFS_GRAYED;
     if (item->FChecked) mi.fState |= MFS_CHECKED;
     if (item->FDefault) mi.fState |= MFS_DEFAULT;
@@ -223,13 +229,25 @@ TMenuItem* LiveItem(ULONG_PTR data, UINT id) {
   }
   return nullptr;
 }
+
+// The system's menu font on a canvas.
+void UseMenuFont(TCanvas& canvas) {
+  NONCLIENTMETRICSA ncm{};
+  ncm.cbSize = sizeof ncm;
+  SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof ncm, &ncm, 0);
+  canvas.Font().SetName(ncm.lfMenuFont.lfFaceName);
+  canvas.Font().SetHeight(ncm.lfMenuFont.lfHeight);
+}
 }  // namespace
+
+TMenuItem* TMenuItem::FromItemData(ULONG_PTR data, UINT id) { return LiveItem(data, id); }
 
 bool TMenuItem::DispatchDrawItem(const DRAWITEMSTRUCT& d) {
   TMenuItem* item = LiveItem(d.itemData, d.itemID);
   if (!item) return false;
   TCanvas canvas;
   canvas.SetHandle(d.hDC);
+  UseMenuFont(canvas);
   const bool selected = (d.itemState & ODS_SELECTED) != 0;
   if (item->OnDrawItem) {
     item->OnDrawItem(item, &canvas, d.rcItem, selected);
@@ -246,14 +264,11 @@ bool TMenuItem::DispatchMeasureItem(MEASUREITEMSTRUCT& m) {
   WindowDc screen(nullptr);
   TCanvas canvas;
   canvas.SetHandle(screen.get());
-  NONCLIENTMETRICSA ncm{};
-  ncm.cbSize = sizeof ncm;
-  SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof ncm, &ncm, 0);
-  canvas.Font().SetName(ncm.lfMenuFont.lfFaceName);
-  canvas.Font().SetHeight(ncm.lfMenuFont.lfHeight);
+  UseMenuFont(canvas);
   int width = 0, height = 0;
   if (item->IsLine()) {
-    height = 5;
+    // As high as the system's own separators.
+    height = 9;
   } else {
     const SIZE s = canvas.TextExtent(item->FCaption + (item->FShortCut ? "    " + ShortCutToText(item->FShortCut) : ""));
     width = s.cx + 24;
@@ -324,6 +339,12 @@ bool TMenu::IsShortCut(TShortCut shortCut) {
 void TMenu::SetOwnerDraw(bool value) {
   if (value == FOwnerDraw) return;
   FOwnerDraw = value;
+  Rebuild();
+}
+
+void TMenu::SetRightToLeft(bool value) {
+  if (value == FRightToLeft) return;
+  FRightToLeft = value;
   Rebuild();
 }
 

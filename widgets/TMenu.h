@@ -2,7 +2,8 @@
 // Menus: trees of TMenuItem under a TMainMenu (a form's menu bar) or a
 // TPopupMenu. The system menu is rebuilt from the tree whenever an item
 // changes; a form whose menu changed is sent CM_MENUCHANGED. Owner-drawn
-// items are drawn and measured through OnDrawItem and OnMeasureItem.
+// items are drawn and measured through OnDrawItem and OnMeasureItem, each
+// item with handlers of its own; both get a canvas with the menu font.
 #include <windows.h>
 
 #include <functional>
@@ -49,6 +50,9 @@ class TMenuItem : public TComponent {
   void SetEnabled(bool value);
   bool Checked() const { return FChecked; }
   void SetChecked(bool value);
+  // A radio item shows a bullet instead of a check mark when checked.
+  bool RadioItem() const { return FRadioItem; }
+  void SetRadioItem(bool value);
   bool Default() const { return FDefault; }
   void SetDefault(bool value);
   bool Visible() const { return FVisible; }
@@ -76,6 +80,9 @@ class TMenuItem : public TComponent {
   static bool DispatchDrawItem(const DRAWITEMSTRUCT& item);
   static bool DispatchMeasureItem(MEASUREITEMSTRUCT& item);
   static TMenuItem* FromCommand(UINT command);
+  // The live item an owner-draw request's item data names, or null (the
+  // data is only trusted when it is the address of an existing item).
+  static TMenuItem* FromItemData(ULONG_PTR data, UINT id);
   // The enabled, visible item at any depth below this one with `shortCut`.
   TMenuItem* FindShortCut(TShortCut shortCut);
 
@@ -90,7 +97,7 @@ class TMenuItem : public TComponent {
   TMenu* FMenu = nullptr;  // set on a root item
   std::string FCaption;
   std::string FHint;
-  bool FEnabled = true, FChecked = false, FDefault = false, FVisible = true;
+  bool FEnabled = true, FChecked = false, FDefault = false, FVisible = true, FRadioItem = false;
   int FImageIndex = -1;
   TShortCut FShortCut = 0;
   UINT FCommand = 0;
@@ -108,6 +115,11 @@ class TMenu : public TComponent {
   void SetOwnerDraw(bool value);
   TImageList* Images() const { return FImages; }
   void SetImages(TImageList* images);
+  // Items laid out and read right to left by whoever draws them owner-drawn.
+  // The system is not told (MFT_RIGHTORDER): Wine takes that bit for its
+  // own system-menu flag and draws such items as the window icon.
+  bool RightToLeft() const { return FRightToLeft; }
+  void SetRightToLeft(bool value);
   // Rebuilds the system menu from the item tree.
   void Rebuild();
   // Clicks the item with this shortcut; false when there is none.
@@ -123,6 +135,7 @@ class TMenu : public TComponent {
   TMenuItem* FItems;
   MenuHandle FHandle;
   bool FOwnerDraw = false;
+  bool FRightToLeft = false;
   TImageList* FImages = nullptr;
   bool FRebuilding = false;
 };

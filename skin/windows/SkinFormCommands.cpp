@@ -33,6 +33,13 @@ void TSkinForm::Restore() {
   PostMessageA(FHandle, WM_SYSCOMMAND, SC_RESTORE, 0);
 }
 
+void TSkinForm::PressMenuButton(const TNCObject& button) {
+  RECT window{};
+  GetWindowRect(FHandle, &window);
+  PostMessageA(FHandle, WM_NCLBUTTONDOWN, HTCLIENT,
+               MAKELPARAM(window.left + button.FRect.left + 1, window.top + button.FRect.top + 1));
+}
+
 // While the menu is up the window has its own boxes back, so that the
 // system enables the menu's items by what the window really has, not by the
 // styles the skin took off it.  Nothing paints the native caption meanwhile.

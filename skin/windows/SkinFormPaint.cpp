@@ -77,7 +77,9 @@ void TSkinForm::PaintFrame(HDC dc) {
     PaintBorder(fsBottom, RECT{FLeftWidth, h - FBottomHeight, w - FRightWidth, h}, dc);
     PaintTitle(dc);
     if (FMenuBar) FMenuBar->Paint(dc, RECT{FLeftWidth, FTopHeight, w - FRightWidth, FTopHeight + FMenuHeight});
-    FHotObject = nullptr;  // every caption object is back in its normal look
+    // Every caption object is back in its normal look, but for the button
+    // of a drop-down being tracked, which the menu bar painted pressed.
+    if (!FTracking) FHotObject = nullptr;
   } catch (...) {
     // The frame keeps whatever was painted.
   }

@@ -128,6 +128,10 @@ bool TSkinForm::Stage1(vcl::TMessage& m) {
     case WM_SKINACTIVATE:
       SkinActivate();
       return true;
+    case WM_MENUSELECT:
+    case WM_MENUCHAR:
+      // The menu loop of a skinned menu bar's drop-down reports here.
+      return MenuLayer().MenuLoopMessage(*this, m.Msg, m.WParam, m.LParam, m.Result);
     default:
       return false;
   }
@@ -266,8 +270,14 @@ void TSkinForm::SysCommand(vcl::TMessage& m) {
   const UINT command = static_cast<UINT>(m.WParam & 0xFFF0);
   if (!FTracking && command == SC_KEYMENU && m.LParam != ' ' && m.LParam != '-' && !GetCapture()) {
     // The menu key alone, or Alt with a menu bar button's accelerator: the
-    // native menu bar is never entered from the keyboard.
-    if (m.LParam == 0 || MenuLayer().FindAccelButton(*this, static_cast<unsigned char>(m.LParam))) {
+    // native menu bar is never entered from the keyboard.  A window without
+    // form object hears of the accelerator only here: its button opens.
+    if (m.LParam == 0) {
+      m.Result = 1;
+      return;
+    }
+    if (TNCObject* button = MenuLayer().FindAccelButton(*this, static_cast<unsigned char>(m.LParam))) {
+      PressMenuButton(*button);
       m.Result = 1;
       return;
     }
@@ -312,10 +322,7 @@ void TSkinForm::FormWindowProc(vcl::TMessage& m) {
       return;
     case vcl::CM_DIALOGCHAR:
       if (TNCObject* button = MenuLayer().FindAccelButton(*this, static_cast<unsigned char>(m.WParam))) {
-        RECT window{};
-        GetWindowRect(FHandle, &window);
-        PostMessageA(FHandle, WM_NCLBUTTONDOWN, HTCLIENT,
-                     MAKELPARAM(window.left + button->FRect.left + 1, window.top + button->FRect.top + 1));
+        PressMenuButton(*button);
         m.Result = 1;
         return;
       }
@@ -323,7 +330,10 @@ void TSkinForm::FormWindowProc(vcl::TMessage& m) {
       return;
     case vcl::CM_MENUCHANGED:
       passOn();
-      if (FMenuBar) FMenuBar->Build();
+      if (FMenuBar) {
+        FMenuBar->Build();
+        if (FAttached) PaintFrame();  // the band shows the new captions now
+      }
       return;
     default:
       passOn();

@@ -95,6 +95,13 @@ class TMenuLayer {
   virtual bool DrawMenuItem(TSkinForm& /*frame*/, DRAWITEMSTRUCT& /*item*/) { return false; }
   // A skinner for a new popup-menu window (null: the window keeps its look).
   virtual std::unique_ptr<TPopupSkinner> CreatePopupSkinner() { return nullptr; }
+  // What the system's menu loop sends a frame's window while a menu is open
+  // (WM_MENUSELECT, WM_MENUCHAR): true when answered, with `result`;
+  // false passes the message on as usual.
+  virtual bool MenuLoopMessage(TSkinForm& /*frame*/, UINT /*msg*/, WPARAM /*wParam*/, LPARAM /*lParam*/,
+                               LRESULT& /*result*/) {
+    return false;
+  }
 };
 
 // The registered layers (never null: defaults that do nothing).

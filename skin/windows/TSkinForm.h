@@ -103,6 +103,9 @@ class TSkinForm : public vcl::TComponent {
   void Minimize();
   void Restore();
   void ShowSystemMenu(POINT screen);
+  // Posts a click one pixel inside a menu bar button: it opens its drop-down
+  // once the message being handled is done.
+  void PressMenuButton(const TNCObject& button);
   void MdiCommand(UINT command);
   POINT ScreenToFrame(POINT screen);
   void HoverTick();

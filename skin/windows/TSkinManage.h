@@ -59,6 +59,7 @@ class TSkinManage : public TSkinManagerLink {
   const std::vector<TSkinForm*>& Forms() const { return FForms; }
   const std::vector<TSkinData*>& SkinDatas() const { return FSkinDatas; }
   std::size_t PopupCount() const { return FPopupMenus.size(); }
+  const std::vector<std::unique_ptr<TPopupSkinner>>& Popups() const { return FPopupMenus; }
   bool TimerEnabled() const { return FTimer && FTimer->Enabled(); }
 
  private:

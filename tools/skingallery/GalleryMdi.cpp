@@ -1,6 +1,7 @@
-// A raw Win32 MDI frame with two children: no form objects, so the engine
-// skins it as a foreign window, and its children when the client announces
-// them.
+// A raw Win32 MDI frame with a menu and two children, the second one
+// maximised: no form objects, so the engine skins it as a foreign window,
+// and its children when the client announces them.  The skinned menu bar
+// carries the maximised child's minimise, restore and close buttons.
 #include "tools/skingallery/Gallery.h"
 #include "tools/skingallery/GalleryIcons.h"
 
@@ -10,11 +11,17 @@ namespace {
 constexpr char kFrameClass[] = "VexGalleryMdiFrame";
 constexpr char kChildClass[] = "VexGalleryMdiChild";
 HWND gClient = nullptr;
+HMENU gWindowMenu = nullptr;
+int gChildren = 0;
+
+enum : UINT { kNewChild = 100, kCascade, kTile, kAbout };
+
+HWND CreateChild(const char* title, int x, int y);
 
 LRESULT CALLBACK FrameProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
   switch (msg) {
     case WM_CREATE: {
-      CLIENTCREATESTRUCT ccs{nullptr, 50000};
+      CLIENTCREATESTRUCT ccs{gWindowMenu, 50000};
       gClient = CreateWindowExA(WS_EX_CLIENTEDGE, "MDICLIENT", nullptr,
                                 WS_CHILD | WS_CLIPCHILDREN | WS_VSCROLL | WS_HSCROLL | WS_VISIBLE, 0, 0, 0, 0, window,
                                 nullptr, GetModuleHandleA(nullptr), &ccs);
@@ -23,9 +30,39 @@ LRESULT CALLBACK FrameProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) 
     case WM_CLOSE:
       ShowWindow(window, SW_HIDE);  // the gallery's main form ends the program
       return 0;
+    case WM_COMMAND:
+      switch (LOWORD(wParam)) {
+        case kNewChild: {
+          char title[32];
+          wsprintfA(title, "子窗口 %d", ++gChildren);
+          CreateChild(title, 20 * gChildren, 15 * gChildren);
+          return 0;
+        }
+        case kCascade: SendMessageA(gClient, WM_MDICASCADE, 0, 0); return 0;
+        case kTile: SendMessageA(gClient, WM_MDITILE, MDITILE_VERTICAL, 0); return 0;
+        case kAbout: SetWindowTextA(window, "MDI 框架 MDI frame - 关于"); return 0;
+        default: break;
+      }
+      break;
     default:
-      return DefFrameProcA(window, gClient, msg, wParam, lParam);
+      break;
   }
+  return DefFrameProcA(window, gClient, msg, wParam, lParam);
+}
+
+HMENU MakeFrameMenu() {
+  HMENU file = CreatePopupMenu();
+  AppendMenuA(file, MF_STRING, kNewChild, "新建子窗口(&N)\tCtrl+N");
+  AppendMenuA(file, MF_SEPARATOR, 0, nullptr);
+  AppendMenuA(file, MF_STRING | MF_GRAYED, 0, "打印(&P)");
+  gWindowMenu = CreatePopupMenu();
+  AppendMenuA(gWindowMenu, MF_STRING, kCascade, "层叠(&C)");
+  AppendMenuA(gWindowMenu, MF_STRING, kTile, "平铺(&T)");
+  HMENU bar = CreateMenu();
+  AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(file), "文件(&F)");
+  AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(gWindowMenu), "窗口(&W)");
+  AppendMenuA(bar, MF_STRING, kAbout, "关于(&A)");
+  return bar;
 }
 
 LRESULT CALLBACK ChildProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -81,11 +118,14 @@ HWND CreateChild(const char* title, int x, int y) {
 HWND OpenMdi() {
   Register();
   const POINT at = NextWindowPosition(520, 360);
+  HMENU menu = MakeFrameMenu();
   HWND frame = CreateWindowExA(0, kFrameClass, "MDI 框架 MDI frame", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, at.x, at.y,
-                               520, 360, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+                               520, 360, nullptr, menu, GetModuleHandleA(nullptr), nullptr);
   ShowWindow(frame, SW_SHOW);
   CreateChild("子窗口 1", 10, 10);
-  CreateChild("子窗口 2", 150, 90);
+  HWND second = CreateChild("子窗口 2", 150, 90);
+  gChildren = 2;
+  SendMessageA(gClient, WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(second), 0);
   return frame;
 }
 

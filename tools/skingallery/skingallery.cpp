@@ -43,6 +43,26 @@ bool Ready(HWND window) {
   return frame && frame->FSkinState == vex::skin::kSkinActive;
 }
 
+// The window with any menu open over it.
+RECT ShotRect(HWND window) {
+  RECT shot{};
+  GetWindowRect(window, &shot);
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND popup, LPARAM data) -> BOOL {
+        char name[16] = {};
+        GetClassNameA(popup, name, sizeof name);
+        RECT r{};
+        if (std::string(name) == "#32768" && IsWindowVisible(popup) && GetWindowRect(popup, &r)) {
+          auto* area = reinterpret_cast<RECT*>(data);
+          UnionRect(area, area, &r);
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&shot));
+  return shot;
+}
+
 bool Shoot(HWND window, const std::string& name) {
   SetForegroundWindow(window);
   BringWindowToTop(window);
@@ -52,7 +72,7 @@ bool Shoot(HWND window, const std::string& name) {
   RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
   PumpFor(std::chrono::milliseconds(300));
   const std::string path = gOptions.shotDir + "\\gallery-" + name + ".png";
-  const bool saved = vex::SavePng(vex::ReadWindow(window), path);
+  const bool saved = vex::SavePng(vex::ReadScreen(ShotRect(window)), path);
   std::printf("%s %s%s\n", saved ? "saved" : "FAILED", path.c_str(),
               skinned || Skin()->NoSkin || !Skin()->Active() ? "" : " (not skinned)");
   return saved && (skinned || Skin()->NoSkin || !Skin()->Active());
