@@ -94,10 +94,14 @@ void TSkinForm::BuildRegion() {
       }
     }
   }
-  // The window owns the region from here on.
-  if (SetWindowRgn(FHandle, region.get(), TRUE)) {
+  // The window owns the region from here on.  Only the frame is painted
+  // again: the client area looks the same whatever the region's corners, and
+  // repainting it (and every control) at each step of a resize would make
+  // the window flicker.
+  if (SetWindowRgn(FHandle, region.get(), FALSE)) {
     region.release();
     FHasRegion = true;
+    if (FSkinState == kSkinActive || FSkinState == kSkinApplying) PaintFrame();
   }
 }
 
