@@ -144,6 +144,13 @@ void TSkinForm::AttachWindow(TSkinData* skin) {
   else
     ControlLayer().SkinChildWindows(*this);
   RedrawWindow(FHandle, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+  // Children the client has already (skinning switched on again) are not
+  // announced again: they are skinned with their frame.
+  if (IsMdiFrame() && manager) {
+    for (HWND child = GetWindow(FClientWnd, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+      if (GetWindowLongPtrA(child, GWL_EXSTYLE) & WS_EX_MDICHILD) manager->SkinWindow(child);
+    }
+  }
 }
 
 void TSkinForm::MakeSmallIcon() {

@@ -1,4 +1,6 @@
 // TSkinForm: the window's size under the skinned frame and its region.
+#include <utility>
+
 #include "skin/data/BitmapHelpers.h"
 #include "skin/data/GdiScope.h"
 #include "skin/data/TSkinData.h"
@@ -30,15 +32,26 @@ void AddRegion(HRGN region, HRGN piece) {
 }  // namespace
 
 void TSkinForm::FitToSkin(bool withMenu) {
+  const bool keep = std::exchange(FKeepClient, false);
   if (FWindowState == 1) {
     FrameChanged();
     return;
   }
   RECT client{};
   GetClientRect(FHandle, &client);
+  if (keep) {
+    client.right = FKeptClient.cx;
+    client.bottom = FKeptClient.cy;
+  }
   const frame::Size size = frame::SkinnedWindowSize({client.right, client.bottom}, Bands(), withMenu);
   SetWindowPos(FHandle, nullptr, 0, 0, size.width, size.height,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+}
+
+void TSkinForm::KeepClientSize() {
+  RECT client{};
+  FKeepClient = GetClientRect(FHandle, &client) != FALSE;
+  FKeptClient = {client.right, client.bottom};
 }
 
 void TSkinForm::FrameChanged() {

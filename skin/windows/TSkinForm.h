@@ -74,6 +74,10 @@ class TSkinForm : public vcl::TComponent {
   void BuildGeometry();
   void ClearButtons();
   void FitToSkin(bool withMenu);
+  // Remembers the client size for the next FitToSkin: a changed skin's new
+  // bands take effect (a dropped region recomputes the frame) before the
+  // window is sized for them.
+  void KeepClientSize();
   void FrameChanged();
   void BuildRegion();
   void DropRegion();
@@ -215,6 +219,8 @@ class TSkinForm : public vcl::TComponent {
   void ClientWndProc(vcl::TMessage& m);
 
   bool FAttached = false;
+  bool FKeepClient = false;
+  SIZE FKeptClient{};
   bool FSubclassed = false;
   bool FClientSubclassed = false;
   vcl::TWndMethod FOldWindowProc;

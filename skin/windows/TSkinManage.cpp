@@ -177,6 +177,7 @@ void TSkinManage::DoPendingAction() {
       break;
     case 3: {
       const std::vector<TSkinForm*> frames = FForms;
+      for (TSkinForm* frame : frames) frame->KeepClientSize();
       for (TSkinForm* frame : frames) {
         frame->ClearButtons();
         frame->BuildGeometry();

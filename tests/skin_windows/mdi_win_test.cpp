@@ -118,3 +118,27 @@ TEST_F(Mdi, AMaximisedChildsFrameStepsAsideAndComesBack) {
 
 }  // namespace
 }  // namespace vex::skin::test
+
+namespace vex::skin::test {
+namespace {
+
+TEST_F(Mdi, SwitchedOffAndOnTheChildrenAreSkinnedWithTheirFrame) {
+  ASSERT_NE(ShowSkinned(frame), nullptr);
+  HWND a = NewChild("one", 10, 10);
+  ASSERT_NE(ActiveFrame(a), nullptr);
+  const SIZE size = ClientSize(a);
+  skin->SetActive(false);
+  ASSERT_TRUE(WaitSkinning(false));
+  EXPECT_EQ(FrameOf(a), nullptr);
+  EXPECT_EQ(ClientSize(a).cy, size.cy);
+  skin->SetActive(true);
+  ASSERT_TRUE(WaitSkinning(true));
+  LogWindow other(WS_OVERLAPPEDWINDOW, 0, {600, 100, 800, 300});
+  ShowSkinned(other.Handle());
+  ASSERT_NE(ShowSkinned(frame), nullptr);
+  EXPECT_NE(ActiveFrame(a), nullptr) << "no new child announced it: it came with its frame";
+  EXPECT_EQ(ClientSize(a).cy, size.cy);
+}
+
+}  // namespace
+}  // namespace vex::skin::test
