@@ -178,6 +178,31 @@ void TBitmap::LoadFromMemory(std::span<const std::uint8_t> data) {
   const auto* info = reinterpret_cast<const BITMAPINFO*>(data.data() + 14);
   const void* bits = data.data() + fh.bfOffBits;
   const TPixelFormat format = ih.biBitCount == 32 ? pf32bit : pf24bit;
+  // The common case (the skin's images): bottom-up rows of 24 or 32 bits,
+  // laid out exactly as the bitmap keeps them, copied in without a DC.
+  if (ih.biCompression == BI_RGB && (ih.biBitCount == 24 || ih.biBitCount == 32) && ih.biHeight > 0) {
+    FreeContext();
+    BITMAPINFO bi{};
+    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
+    bi.bmiHeader.biWidth = ih.biWidth;
+    bi.bmiHeader.biHeight = ih.biHeight;
+    bi.bmiHeader.biPlanes = 1;
+    bi.bmiHeader.biBitCount = ih.biBitCount;
+    bi.bmiHeader.biCompression = BI_RGB;
+    void* target = nullptr;
+    BitmapHandle next(CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &target, nullptr, 0));
+    if (!next || !target) throw EInvalidGraphic("Bitmap image is not valid");
+    std::memcpy(target, bits, static_cast<std::size_t>(need));
+    FHandle = std::move(next);
+    FWidth = ih.biWidth;
+    FHeight = ih.biHeight;
+    FPixelFormat = format;
+    FBits = target;
+    FStride = static_cast<int>(stride);
+    FBottomUp = true;
+    Changed();
+    return;
+  }
   Recreate(ih.biWidth, std::abs(ih.biHeight), format, false);
   if (!FHandle) throw EInvalidGraphic("Bitmap image is not valid");
   DcHandle dc(CreateCompatibleDC(nullptr));
