@@ -4,6 +4,7 @@
 #include <cstring>
 #include <fstream>
 #include <new>
+#include <utility>
 
 #include "skin/data/SkinDescription.h"
 #include "skin/data/TLZH.h"
@@ -75,21 +76,40 @@ void TSkinData::SetActive(bool value) {
 }
 
 void TSkinData::SetSkinFile(const std::string& path) {
-  NoSkin = true;
   FSkinFile = path;
   if (FDesigning) {
+    NoSkin = true;
     if (!path.empty()) FPackage.clear();  // bound to a file: keep no copy
     return;
   }
-  if (!FileExists(path)) return;
+  // A file that is missing or does not load leaves the skin in use as it
+  // was: the windows skinned with it keep their look (a failed load touches
+  // none of the skin objects).
   std::vector<std::uint8_t> bytes;
-  if (!ReadSkinFile(path, bytes)) return;
-  FPackage = std::move(bytes);
-  LoadSkin();
+  if (!FileExists(path) || !ReadSkinFile(path, bytes)) return;
+  const bool hadSkin = !NoSkin;
+  std::vector<std::uint8_t> previous = std::exchange(FPackage, std::move(bytes));
+  if (!LoadSkin()) {
+    FPackage = std::move(previous);
+    NoSkin = !hadSkin;
+    return;
+  }
   if (FLoading || SkinFormtype != sfMainform || !gLink) return;
   gLink->SetChangedSkin(this);
   gLink->ClearAllButtons();
   gLink->SetAction(3);
+}
+
+bool TSkinData::UseSkinStream(std::span<const std::uint8_t> stored) {
+  FSkinFile.clear();
+  ReadSkinStream(stored);
+  if (NoSkin) return false;
+  if (!FLoading && SkinFormtype == sfMainform && gLink) {
+    gLink->SetChangedSkin(this);
+    gLink->ClearAllButtons();
+    gLink->SetAction(3);
+  }
+  return true;
 }
 
 std::string TSkinData::SkinStore() const { return FDesigning && !FPackage.empty() ? "(Good)" : "(none)"; }

@@ -76,6 +76,9 @@ class TSkinData : public vcl::TComponent {
   std::vector<std::uint8_t> WriteSkinStream() const;
   // ReadSkinStream from an RCDATA resource of `module`; false when it has none.
   bool ReadSkinStreamResource(HMODULE module, const char* name = kSkinStreamResource);
+  // At run time: the stored package again (after a skin file), applied to
+  // every skinned window as a new skin file is.  False when it cannot be read.
+  bool UseSkinStream(std::span<const std::uint8_t> stored);
   void Loaded();
 
   bool Designing() const { return FDesigning; }

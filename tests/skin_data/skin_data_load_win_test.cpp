@@ -187,10 +187,19 @@ TEST(SkinDataLoad, SkinFileAtRunTimeLoadsAndHandsTheSkinToTheManager) {
   skin.SkinChanged();
   EXPECT_EQ(changed, 1);
 
+  // A missing or damaged file leaves the skin in use as it was: the windows
+  // skinned with it keep their look, and the manager hears nothing.
   skin.SetSkinFile(path + ".missing");
-  EXPECT_TRUE(skin.NoSkin);
-  EXPECT_EQ(skin.SysButtons.size(), 8u);  // the objects stay
+  EXPECT_FALSE(skin.NoSkin);
+  EXPECT_EQ(skin.SkinFile(), path + ".missing");
+  EXPECT_EQ(skin.SysButtons.size(), 8u);
+  const std::string damaged = vex::test::OutputDir() + "skin_file_damaged.skn";
+  vex::test::WriteFileText(damaged, "not a skin package at all");
+  skin.SetSkinFile(damaged);
+  EXPECT_FALSE(skin.NoSkin);
+  EXPECT_EQ(skin.SysButtons.size(), 8u);
   EXPECT_EQ(link.Names().size(), 4u);
+  std::remove(damaged.c_str());
   std::remove(path.c_str());
 }
 
