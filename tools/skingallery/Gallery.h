@@ -20,6 +20,7 @@ namespace gallery {
 struct Options {
   std::string skinFile;  // --skin FILE: a package instead of the built-in skin
   std::string shotDir;   // --shot DIR
+  bool switchSkins = false;  // --switch: go through every skin choice
 };
 
 struct Page {

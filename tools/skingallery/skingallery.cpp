@@ -1,8 +1,13 @@
-// skingallery [--skin FILE] [--shot DIR]
+// skingallery [--skin FILE] [--shot DIR] [--switch]
 //   Opens every gallery page skinned by the built-in skin (or by the skin
-//   package FILE).  With --shot, saves DIR\gallery-<page>.png of each window
-//   as shown on screen, frame included, and exits: 0 when every picture was
-//   saved, 1 otherwise, 2 on wrong usage.
+//   package FILE).  The main form's Skin menu switches every open window to
+//   another skin: the built-in one, each .skn package beside the program,
+//   FILE, a file chosen, or none.  With --shot, saves DIR\gallery-<page>.png
+//   of each window as shown on screen, frame included, and exits: 0 when
+//   every picture was saved, 1 otherwise, 2 on wrong usage.  --switch goes
+//   through every skin in turn with the windows open: with --shot it saves
+//   DIR\gallery-<skin>-<page>.png in each, without it it changes the skin
+//   every three seconds until the gallery is closed.
 #include <windows.h>
 
 #include <algorithm>
@@ -15,6 +20,7 @@
 #include "skin/windows/TSkinManage.h"
 #include "tools/skingallery/Gallery.h"
 #include "tools/skingallery/GalleryForms.h"
+#include "tools/skingallery/GallerySkins.h"
 #include "widgets/Vcl.h"
 
 namespace gallery {
@@ -39,6 +45,7 @@ void PumpFor(std::chrono::milliseconds time) {
 // A window is ready for its picture once its frame is skinned and active
 // (or, without a skin, once it has been shown for a while).
 bool Ready(HWND window) {
+  if (!Skin()->Active()) return true;
   vex::skin::TSkinForm* frame = vex::skin::FrameOf(window);
   return frame && frame->FSkinState == vex::skin::kSkinActive;
 }
@@ -78,19 +85,53 @@ bool Shoot(HWND window, const std::string& name) {
   return saved && (skinned || Skin()->NoSkin || !Skin()->Active());
 }
 
+// Every skin in turn, the windows open: each window is pictured in each.
+bool ShootEverySkin(const std::vector<std::pair<std::string, HWND>>& windows) {
+  bool ok = true;
+  const std::vector<SkinChoice> choices = SkinChoices();
+  for (std::size_t i = 1; i <= choices.size(); ++i) {
+    const SkinChoice& choice = choices[i % choices.size()];  // back to the first at the end
+    UseSkin(choice);
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    while (!SkinSwitchDone() && std::chrono::steady_clock::now() < deadline) PumpFor(std::chrono::milliseconds(20));
+    for (const auto& [name, window] : windows) {
+      if (!IsWindowVisible(window)) continue;
+      // A foreign window gets its frame again when it is next activated.
+      if (Skin()->Active()) {
+        SetForegroundWindow(MainForm()->Handle());
+        PumpFor(std::chrono::milliseconds(20));
+      }
+      ok = Shoot(window, choice.name + "-" + name) && ok;
+    }
+  }
+  return ok;
+}
+
+UINT_PTR gCycleTimer = 0;
+std::size_t gCycle = 0;
+
 int Run() {
   std::vector<Page> pages = Pages();
   std::stable_sort(pages.begin(), pages.end(), [](const Page& a, const Page& b) { return a.order < b.order; });
   bool ok = true;
+  std::vector<std::pair<std::string, HWND>> opened;
   for (const Page& page : pages) {
     if (!page.open) continue;
     HWND window = page.open();
+    opened.emplace_back(page.name, window);
     if (!gOptions.shotDir.empty()) ok = Shoot(window, page.name) && ok;
   }
   if (gOptions.shotDir.empty()) {
+    if (gOptions.switchSkins) {
+      gCycleTimer = SetTimer(nullptr, 0, 3000, [](HWND, UINT, UINT_PTR, DWORD) {
+        const std::vector<SkinChoice> choices = SkinChoices();
+        UseSkin(choices[++gCycle % choices.size()]);
+      });
+    }
     vcl::Application->Run();
     return 0;
   }
+  if (gOptions.switchSkins) ok = ShootEverySkin(opened) && ok;
   for (const Page& page : pages) {
     if (!page.modal) continue;
     bool shot = false;
@@ -139,8 +180,10 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
       gOptions.skinFile = __argv[++i];
     } else if (arg == "--shot" && i + 1 < __argc) {
       gOptions.shotDir = __argv[++i];
+    } else if (arg == "--switch") {
+      gOptions.switchSkins = true;
     } else {
-      std::fprintf(stderr, "usage: skingallery [--skin FILE] [--shot DIR]\n");
+      std::fprintf(stderr, "usage: skingallery [--skin FILE] [--shot DIR] [--switch]\n");
       return 2;
     }
   }
@@ -149,6 +192,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   application.SetTitle("Skin gallery");
   application.SetShowMainForm(false);
   gMainForm = new TGalleryForm(&application, gOptions);
+  AddSkinMenu(*gMainForm);
   gMainForm->AfterConstruction();
   application.SetMainForm(gMainForm);
   const int code = Run();
