@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <filesystem>
 #include <string>
 
 #include "screen_capture.h"
@@ -187,7 +188,10 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
       return 2;
     }
   }
-  if (!gOptions.shotDir.empty()) CreateDirectoryA(gOptions.shotDir.c_str(), nullptr);
+  if (!gOptions.shotDir.empty()) {
+    std::error_code ignored;
+    std::filesystem::create_directories(gOptions.shotDir, ignored);
+  }
   vcl::TApplication application;
   application.SetTitle("Skin gallery");
   application.SetShowMainForm(false);
