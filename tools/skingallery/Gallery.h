@@ -44,6 +44,10 @@ class TGalleryForm;
 TGalleryForm* MainForm();
 vex::skin::TSkinData* Skin();
 const Options& CurrentOptions();
+Options& MutableOptions();
+// Makes the main form (which owns the skin component) with the options set
+// so far; the application object must exist.
+TGalleryForm* StartGallery();
 
 // Places windows side by side on the screen as they are opened.
 POINT NextWindowPosition(int width, int height);

@@ -27,9 +27,6 @@
 namespace gallery {
 namespace {
 
-Options gOptions;
-TGalleryForm* gMainForm = nullptr;
-int gNextX = 10, gNextY = 10, gRowHeight = 0;
 
 void PumpFor(std::chrono::milliseconds time) {
   const auto end = std::chrono::steady_clock::now() + time;
@@ -79,7 +76,7 @@ bool Shoot(HWND window, const std::string& name) {
   const bool skinned = Ready(window);
   RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
   PumpFor(std::chrono::milliseconds(300));
-  const std::string path = gOptions.shotDir + "\\gallery-" + name + ".png";
+  const std::string path = CurrentOptions().shotDir + "\\gallery-" + name + ".png";
   const bool saved = vex::SavePng(vex::ReadScreen(ShotRect(window)), path);
   std::printf("%s %s%s\n", saved ? "saved" : "FAILED", path.c_str(),
               skinned || Skin()->NoSkin || !Skin()->Active() ? "" : " (not skinned)");
@@ -120,10 +117,10 @@ int Run() {
     if (!page.open) continue;
     HWND window = page.open();
     opened.emplace_back(page.name, window);
-    if (!gOptions.shotDir.empty()) ok = Shoot(window, page.name) && ok;
+    if (!CurrentOptions().shotDir.empty()) ok = Shoot(window, page.name) && ok;
   }
-  if (gOptions.shotDir.empty()) {
-    if (gOptions.switchSkins) {
+  if (CurrentOptions().shotDir.empty()) {
+    if (CurrentOptions().switchSkins) {
       gCycleTimer = SetTimer(nullptr, 0, 3000, [](HWND, UINT, UINT_PTR, DWORD) {
         const std::vector<SkinChoice> choices = SkinChoices();
         UseSkin(choices[++gCycle % choices.size()]);
@@ -132,7 +129,7 @@ int Run() {
     vcl::Application->Run();
     return 0;
   }
-  if (gOptions.switchSkins) ok = ShootEverySkin(opened) && ok;
+  if (CurrentOptions().switchSkins) ok = ShootEverySkin(opened) && ok;
   for (const Page& page : pages) {
     if (!page.modal) continue;
     bool shot = false;
@@ -144,33 +141,6 @@ int Run() {
 
 }  // namespace
 
-std::vector<Page>& Pages() {
-  static std::vector<Page> pages;
-  return pages;
-}
-TGalleryForm* MainForm() { return gMainForm; }
-vex::skin::TSkinData* Skin() { return gMainForm ? gMainForm->SkinData1 : nullptr; }
-const Options& CurrentOptions() { return gOptions; }
-
-POINT NextWindowPosition(int width, int height) {
-  const int screen = GetSystemMetrics(SM_CXSCREEN);
-  if (gNextX + width > screen && gNextX > 10) {
-    gNextX = 10;
-    gNextY += gRowHeight + 10;
-    gRowHeight = 0;
-  }
-  // Off the bottom of the screen a window could not be pictured: start at
-  // the top again (each page comes to the front for its picture).
-  if (gNextY + height > GetSystemMetrics(SM_CYSCREEN) && gNextY > 10) {
-    gNextY = 10;
-    gRowHeight = 0;
-  }
-  const POINT at{gNextX, gNextY};
-  gNextX += width + 10;
-  gRowHeight = std::max(gRowHeight, height);
-  return at;
-}
-
 }  // namespace gallery
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
@@ -178,27 +148,24 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   for (int i = 1; i < __argc; ++i) {
     const std::string arg = __argv[i];
     if (arg == "--skin" && i + 1 < __argc) {
-      gOptions.skinFile = __argv[++i];
+      MutableOptions().skinFile = __argv[++i];
     } else if (arg == "--shot" && i + 1 < __argc) {
-      gOptions.shotDir = __argv[++i];
+      MutableOptions().shotDir = __argv[++i];
     } else if (arg == "--switch") {
-      gOptions.switchSkins = true;
+      MutableOptions().switchSkins = true;
     } else {
       std::fprintf(stderr, "usage: skingallery [--skin FILE] [--shot DIR] [--switch]\n");
       return 2;
     }
   }
-  if (!gOptions.shotDir.empty()) {
+  if (!CurrentOptions().shotDir.empty()) {
     std::error_code ignored;
-    std::filesystem::create_directories(gOptions.shotDir, ignored);
+    std::filesystem::create_directories(CurrentOptions().shotDir, ignored);
   }
   vcl::TApplication application;
   application.SetTitle("Skin gallery");
   application.SetShowMainForm(false);
-  gMainForm = new TGalleryForm(&application, gOptions);
-  AddSkinMenu(*gMainForm);
-  gMainForm->AfterConstruction();
-  application.SetMainForm(gMainForm);
+  StartGallery();
   const int code = Run();
   std::fflush(stdout);
   return code;
