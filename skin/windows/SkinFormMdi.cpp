@@ -12,16 +12,7 @@
 namespace vex::skin {
 
 LRESULT ClientSubclassProc(void* data, HWND, UINT msg, WPARAM wParam, LPARAM lParam) {
-  auto* frame = static_cast<TSkinForm*>(data);
-  vcl::TMessage m{msg, wParam, lParam, 0};
-  {
-    TFrameProcScope scope(*frame);
-    try {
-      frame->ClientWndProc(m);
-    } catch (...) {
-    }
-  }
-  return m.Result;
+  return TSkinForm::Dispatch(data, &TSkinForm::ClientWndProc, msg, wParam, lParam);
 }
 
 void TSkinForm::SubclassClient() {

@@ -21,18 +21,23 @@
 
 namespace vex::skin {
 
-LRESULT FrameSubclassProc(void* data, HWND, UINT msg, WPARAM wParam, LPARAM lParam) {
+LRESULT TSkinForm::Dispatch(void* data, void (TSkinForm::*proc)(vcl::TMessage&), UINT msg, WPARAM wParam,
+                            LPARAM lParam) {
   auto* frame = static_cast<TSkinForm*>(data);
   vcl::TMessage m{msg, wParam, lParam, 0};
   {
     TFrameProcScope scope(*frame);
     try {
-      frame->WndProc(m);
+      (frame->*proc)(m);
     } catch (...) {
       // Nothing of the skin may stop the window's own handling.
     }
   }
   return m.Result;
+}
+
+LRESULT FrameSubclassProc(void* data, HWND, UINT msg, WPARAM wParam, LPARAM lParam) {
+  return TSkinForm::Dispatch(data, &TSkinForm::WndProc, msg, wParam, lParam);
 }
 
 TSkinForm* FrameOf(HWND window) {

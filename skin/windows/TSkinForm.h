@@ -191,6 +191,10 @@ class TSkinForm : public vcl::TComponent {
   friend class TFrameProcScope;
   friend LRESULT FrameSubclassProc(void*, HWND, UINT, WPARAM, LPARAM);
   friend LRESULT ClientSubclassProc(void*, HWND, UINT, WPARAM, LPARAM);
+  // Hands a message of the frame's window or of its MDI client to one of
+  // its procedures; the frame stays alive until the message is done.
+  static LRESULT Dispatch(void* frame, void (TSkinForm::*proc)(vcl::TMessage&), UINT msg, WPARAM wParam,
+                          LPARAM lParam);
 
   // SkinFormAttach.cpp
   void MakeSmallIcon();

@@ -56,7 +56,7 @@ LRESULT CALLBACK CbtHookProc(int code, WPARAM wParam, LPARAM lParam) {
       }
       case HCBT_DESTROYWND:
         manager->UnskinPopupMenu(window);
-        manager->UnskinWindow(window);
+        manager->UnskinWindowTree(window);
         break;
       case HCBT_ACTIVATE:
         if (manager->FActivated == 0) manager->FActivated = 1;
@@ -83,6 +83,8 @@ const bool gRegistered = (SetSkinManagerFactory(&CreateSkinManager), true);
 }  // namespace
 
 TSkinManage* SkinManager() { return Instance().get(); }
+
+bool TSkinManage::CbtHookInstalled() const { return gCbtHook != nullptr; }
 
 std::string WindowClassName(HWND window) {
   char name[101] = {};
@@ -269,6 +271,15 @@ bool TSkinManage::UnskinWindow(HWND window) {
     return true;
   }
   return false;
+}
+
+void TSkinManage::UnskinWindowTree(HWND window) {
+  // Windows that go with their parent get no hook call of their own.
+  for (std::size_t i = FForms.size(); i-- > 0;) {
+    if (i >= FForms.size()) continue;
+    const HWND handle = FForms[i]->Handle();
+    if (handle == window || IsChild(window, handle)) ReleaseFrame(i);
+  }
 }
 
 void TSkinManage::SetMdiMax(bool value) {

@@ -39,6 +39,8 @@ class TSkinManage : public TSkinManagerLink {
   bool SkinWindow(HWND window);
   // Releases the frame of a window; true when there was one.
   bool UnskinWindow(HWND window);
+  // Releases the frames of a window and of every window inside it.
+  void UnskinWindowTree(HWND window);
   bool IsSkinned(HWND window) const { return FindFrame(window) != nullptr; }
   TSkinForm* FindFrame(HWND window) const;
   void SetMdiMax(bool value);
@@ -61,6 +63,7 @@ class TSkinManage : public TSkinManagerLink {
   std::size_t PopupCount() const { return FPopupMenus.size(); }
   const std::vector<std::unique_ptr<TPopupSkinner>>& Popups() const { return FPopupMenus; }
   bool TimerEnabled() const { return FTimer && FTimer->Enabled(); }
+  bool CbtHookInstalled() const;
 
  private:
   void ReleaseFrame(std::size_t index);
