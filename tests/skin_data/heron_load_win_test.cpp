@@ -81,8 +81,8 @@ TEST_F(HeronSkin, CaptionIsCentredOnAPlateWithEndCaps) {
   vs::TDataSkinTitle& t = skin.Title;
   EXPECT_EQ(t.TextAlignment, 1);
   EXPECT_EQ(t.TXTBackleft, 20);
-  EXPECT_EQ(t.TXTBackRight, 12);
-  EXPECT_EQ(t.RightWidth, 90);  // TextRightClip
+  EXPECT_EQ(t.TXTBackRight, 26);
+  EXPECT_EQ(t.RightWidth, 80);  // TextRightClip
   EXPECT_EQ(t.FrameCount, 2);   // active above inactive
   ASSERT_FALSE(t.Image.Empty());
   EXPECT_EQ(t.Image.Height() / 2, skin.Top.Image.Height() / 2);
@@ -100,6 +100,9 @@ TEST_F(HeronSkin, CaptionButtonsByTheTextAndTheApplicationsOwn) {
   EXPECT_TRUE(icon.Image.Empty());  // drawn from the window's icon
   vs::TDataSkinSysButton& own = *skin.SysButtons[5];
   EXPECT_EQ(own.Align, 3);  // right of the caption text
+  EXPECT_EQ(own.Xcoord, -23);  // on the plate's right cap
+  EXPECT_EQ(own.Visibility, 8);  // windows that can be minimised
+  EXPECT_EQ(own.Visibility1, 3);  // while active
   EXPECT_EQ(own.Action, 5);  // no fixed meaning: a click posts WM_SKINBUTTON 5
   EXPECT_EQ(own.FrameCount, 3);  // 54 x 18: not wider than 3.8 : 1
   EXPECT_EQ(own.Image.Width(), 54);
@@ -129,7 +132,7 @@ TEST_F(HeronSkin, LeavesOutMenuItemsStatusEdgesAndHeadersAndHasEverythingElse) {
       {"MenuBar", skin.MenuBar.get()},
       {"Progress", skin.Progress.get()},
       {"GroupBoxEdge", skin.GroupBoxEdge.get()},
-      {"ToolBars", skin.Toolbars.get()},
+      {"Toolbars", skin.Toolbars.get()},  // [ToolBars]: sections are read in any case
       {"Tabs", skin.Tabs.get()},
       {"ComboButton", skin.ComboButton.get()},
       {"SunkEdge", skin.SunkEdge.get()},

@@ -22,7 +22,7 @@ inline constexpr int kSideBottomBand = 12;  // LeftBotHeight, RightBotHeight: th
 inline constexpr int kBottomBand = 16;      // BottomTopHeight, BottomBotHeight: the rail's ends
 inline constexpr int kBottomLift = 3;       // key rows under the middle of the rail
 inline constexpr int kPlateLeft = 20;       // TXTBackleft: the window icon sits on it
-inline constexpr int kPlateRight = 12;      // TXTBackRight
+inline constexpr int kPlateRight = 26;      // TXTBackRight: the application's button sits on it
 inline constexpr int kCaptionButton = 22;   // close, maximise, restore, minimise
 inline constexpr int kAppButton = 18;       // the application's own caption button
 

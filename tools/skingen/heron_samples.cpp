@@ -13,26 +13,26 @@ constexpr Rgba kDesk = Rgb(250, 250, 247);
 constexpr Rgba kHilight = kSteel;
 
 // The title band: borders, the centred caption on its plate with the window
-// icon on the plate's left cap, the application's button after it and the
-// caption buttons at the right.
+// icon on the plate's left cap, the application's button on its right cap
+// and the caption buttons at the right, where heron.ini places them.
 void DrawTitle(Raster& win, const std::vector<SkinImage>& im, int w, bool active, const std::string& caption) {
   const int k = active ? 1 : 2;
   const int barW = w - 2 * kSideWidth;
   Put(win, kSideWidth, 0, Element(Find(im, "heron_body_top.bmp"), k, barW, kTitleHeight, false), false);
   const int textW = LabelWidth(caption) + 12;  // the caption's three leading blanks
   const int plateW = textW + kPlateLeft + kPlateRight;
-  const int plateX = kSideWidth + (barW - plateW) / 2;
+  const int plateX = kSideWidth + (barW - plateW) / 2;  // unclipped: the sample's caption is short
   Put(win, plateX, 0, Strip(Find(im, "heron_textback.bmp"), k, plateW, kTitleHeight), true);
   Label(win, plateX + kPlateLeft + 10, 11, caption, active ? kTitleText : Rgb(230, 234, 240));
   // The window's icon where Align 2 with XCoord -21 puts it.
   const int icon = plateX + 5;
   FillBox(win, {icon, 9, icon + 16, 23, 2}, Rgb(236, 190, 92));
   win.Fill(icon, 8, icon + 7, 10, Rgb(214, 164, 64));
-  if (active) PutFrame(win, plateX + plateW + 4, 7, Find(im, "heron_app.bmp"), 1, kAppButton, kAppButton);
+  if (active) PutFrame(win, plateX + plateW - 23, 7, Find(im, "heron_app.bmp"), 1, kAppButton, kAppButton);
   const int frame = active ? 1 : 4;
   PutFrame(win, w - 30, 5, Find(im, "heron_close.bmp"), active ? 3 : frame, kCaptionButton, kCaptionButton);
-  PutFrame(win, w - 54, 5, Find(im, "heron_max.bmp"), frame, kCaptionButton, kCaptionButton);
-  PutFrame(win, w - 78, 5, Find(im, "heron_min.bmp"), active ? 2 : frame, kCaptionButton, kCaptionButton);
+  PutFrame(win, w - 53, 5, Find(im, "heron_max.bmp"), frame, kCaptionButton, kCaptionButton);
+  PutFrame(win, w - 76, 5, Find(im, "heron_min.bmp"), active ? 2 : frame, kCaptionButton, kCaptionButton);
 }
 
 void DrawMenuBand(Raster& win, const std::vector<SkinImage>& im, int w, bool active) {
