@@ -95,7 +95,7 @@ TEST_F(HeronSkin, CaptionButtonsByTheTextAndTheApplicationsOwn) {
   vs::TDataSkinSysButton& icon = *skin.SysButtons[4];
   EXPECT_EQ(icon.Align, 2);  // left of the caption text
   EXPECT_EQ(icon.Action, 3);
-  EXPECT_EQ(icon.Xcoord, -21);  // on the plate's left cap
+  EXPECT_EQ(icon.Xcoord, -20);  // on the plate's left cap
   EXPECT_EQ(icon.Visibility, 200);
   EXPECT_TRUE(icon.Image.Empty());  // drawn from the window's icon
   vs::TDataSkinSysButton& own = *skin.SysButtons[5];

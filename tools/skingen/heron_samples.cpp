@@ -24,8 +24,8 @@ void DrawTitle(Raster& win, const std::vector<SkinImage>& im, int w, bool active
   const int plateX = kSideWidth + (barW - plateW) / 2;  // unclipped: the sample's caption is short
   Put(win, plateX, 0, Strip(Find(im, "heron_textback.bmp"), k, plateW, kTitleHeight), true);
   Label(win, plateX + kPlateLeft + 10, 11, caption, active ? kTitleText : Rgb(230, 234, 240));
-  // The window's icon where Align 2 with XCoord -21 puts it.
-  const int icon = plateX + 5;
+  // The window's icon where Align 2 with XCoord -20 puts it.
+  const int icon = plateX + 4;
   FillBox(win, {icon, 9, icon + 16, 23, 2}, Rgb(236, 190, 92));
   win.Fill(icon, 8, icon + 7, 10, Rgb(214, 164, 64));
   if (active) PutFrame(win, plateX + plateW - 23, 7, Find(im, "heron_app.bmp"), 1, kAppButton, kAppButton);
