@@ -35,7 +35,9 @@ TForm1::TForm1(TComponent* AOwner)
   BuildPanel2();
 
   // The skin travels inside the program, stored the way the form's design
-  // stores it: a 32-bit length and the package.
+  // stores it: a 32-bit length and the package.  A package that Setup.ini
+  // names takes its place when it loads; otherwise (and when that load fails
+  // after all) the built-in skin is read, without a word to the user.
   SkinData1 = new vex::skin::TSkinData(this);
   SkinData1->SetName("SkinData1");
   SkinData1->BeginLoading();
@@ -43,7 +45,12 @@ TForm1::TForm1(TComponent* AOwner)
   SkinData1->DisableTag = 99;
   SkinData1->SkinFormtype = vex::skin::sfMainform;
   SkinData1->SkinControls = vex::skin::kAllSkinControls;
-  SkinData1->ReadSkinStreamResource(GetModuleHandleA(nullptr));
+  const std::string skinFile = FLogic->ChosenSkinFile();
+  if (!skinFile.empty()) SkinData1->SetSkinFile(skinFile);
+  if (SkinData1->NoSkin) {
+    if (!skinFile.empty()) SkinData1->SetSkinFile("");
+    SkinData1->ReadSkinStreamResource(GetModuleHandleA(nullptr));
+  }
   SkinData1->Loaded();
 
   KnowUsage1 = new vex::app::TKnowUsage(this);

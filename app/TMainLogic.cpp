@@ -4,6 +4,7 @@
 #include "app/CommandLine.h"
 #include "app/EAppError.h"
 #include "app/SetupIni.h"
+#include "app/SkinChoice.h"
 #include "app/TShellVerb.h"
 
 namespace vex::app {
@@ -39,6 +40,8 @@ void TMainLogic::LoadSettings() {
 void TMainLogic::SaveSettings() {
   WriteSettings(FPlatform, FSetupIni, TSettings{FView.MenuChecked(), FView.CopyChecked()});
 }
+
+std::string TMainLogic::ChosenSkinFile() { return vex::app::ChosenSkinFile(FPlatform, FSetupIni); }
 
 void TMainLogic::CheckBox1Click() {
   if (FView.MenuChecked())

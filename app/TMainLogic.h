@@ -31,6 +31,9 @@ class TMainLogic {
 
   void LoadSettings();
   void SaveSettings();
+  // The skin package Setup.ini names, when it can be read; empty for the
+  // built-in skin.  Asked once, before the main window is first shown.
+  std::string ChosenSkinFile();
   void ShowFolderIcon(const std::string& folder);
 
   const TIconReference& Chosen() const { return FChosen; }

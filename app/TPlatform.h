@@ -2,6 +2,8 @@
 // The few operating-system services the application logic needs. The program
 // uses TWinPlatform (profile functions, files, WinExec, the registry, the
 // shell); tests use an in-memory fake and check what the logic asked for.
+#include <cstddef>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -25,6 +27,9 @@ class TPlatform {
   virtual std::vector<std::string> IniKeys(const std::string& file, const std::string& section) = 0;
 
   virtual bool FileExists(const std::string& path) = 0;
+  // The bytes of a file; nothing when it is missing, a folder, unreadable or
+  // longer than `limit` bytes.
+  virtual std::optional<std::string> ReadFileBytes(const std::string& path, std::size_t limit) = 0;
   virtual bool RemoveFile(const std::string& path) = 0;
   // Copies, replacing a file of that name.
   virtual bool CopyFileReplacing(const std::string& from, const std::string& to) = 0;

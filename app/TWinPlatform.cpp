@@ -105,6 +105,24 @@ bool TWinPlatform::FileExists(const std::string& path) {
   return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
+std::optional<std::string> TWinPlatform::ReadFileBytes(const std::string& path, std::size_t limit) {
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return std::nullopt;
+  std::optional<std::string> bytes;
+  LARGE_INTEGER size{};
+  if (GetFileSizeEx(file, &size) && size.QuadPart >= 0 && size.QuadPart <= MAXDWORD &&
+      static_cast<unsigned long long>(size.QuadPart) <= limit) {
+    std::string data(static_cast<std::size_t>(size.QuadPart), '\0');
+    DWORD read = 0;
+    if (data.empty() || (ReadFile(file, data.data(), static_cast<DWORD>(data.size()), &read, nullptr) &&
+                         read == data.size()))
+      bytes = std::move(data);
+  }
+  CloseHandle(file);
+  return bytes;
+}
+
 bool TWinPlatform::RemoveFile(const std::string& path) { return DeleteFileA(path.c_str()) != FALSE; }
 
 bool TWinPlatform::CopyFileReplacing(const std::string& from, const std::string& to) {

@@ -16,6 +16,7 @@ class TWinPlatform final : public TPlatform {
   std::vector<std::string> IniKeys(const std::string& file, const std::string& section) override;
 
   bool FileExists(const std::string& path) override;
+  std::optional<std::string> ReadFileBytes(const std::string& path, std::size_t limit) override;
   bool RemoveFile(const std::string& path) override;
   bool CopyFileReplacing(const std::string& from, const std::string& to) override;
   void StartHidden(const std::string& commandLine) override;

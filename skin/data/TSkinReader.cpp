@@ -50,6 +50,7 @@ std::string LowerAscii(std::string_view text) {
 void TSkinReader::Clear() {
   header_ = {};
   archiveSize_ = 0;
+  bytesPastEnd_ = 0;
   names_.clear();
   sizes_.fill(0);
   offsets_.clear();
@@ -78,7 +79,9 @@ bool TSkinReader::LoadPackage(std::span<const std::uint8_t> package) {
                   " compressed bytes can hold");
   if (size < 16) return Refuse("archive is too short for its header");
 
-  std::vector<std::uint8_t> archive = TLZH(stream).Decode(size);
+  TLZH decoder(stream);
+  std::vector<std::uint8_t> archive = decoder.Decode(size);
+  bytesPastEnd_ = decoder.BytesRead() > stream.size() ? decoder.BytesRead() - stream.size() : 0;
   const std::uint8_t* a = archive.data();
   header_.version = ReadInt32(a);
   header_.nameListLength = ReadInt32(a + 4);

@@ -57,6 +57,11 @@ class TSkinReader {
   // `name` unchanged.
   bool ExtractFirstMatch(std::string_view fragment, std::vector<std::uint8_t>& dest, std::string& name) const;
 
+  // How many bytes past the end of the compressed stream the decoder asked
+  // for (they read as zero).  A whole package needs none; a cut-off one
+  // still decodes, its members beyond the cut meaningless.
+  std::size_t BytesPastEnd() const { return bytesPastEnd_; }
+
   const PackageHeader& Header() const { return header_; }
   std::uint32_t ArchiveSize() const { return archiveSize_; }  // S
   // Lower-cased member names in package order (empty names included).
@@ -72,6 +77,7 @@ class TSkinReader {
   std::string problem_;
   PackageHeader header_;
   std::uint32_t archiveSize_ = 0;
+  std::size_t bytesPastEnd_ = 0;
   std::vector<std::string> names_;
   std::array<std::int32_t, kMaxMembers> sizes_{};
   std::vector<std::uint64_t> offsets_;  // start of each member in data_

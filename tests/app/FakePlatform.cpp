@@ -162,6 +162,12 @@ std::vector<std::string> FakePlatform::IniKeys(const std::string& file, const st
   return keys;
 }
 
+std::optional<std::string> FakePlatform::ReadFileBytes(const std::string& path, std::size_t limit) {
+  const auto it = Files.find(path);
+  if (it == Files.end() || it->second.size() > limit) return std::nullopt;
+  return it->second;
+}
+
 bool FakePlatform::RemoveFile(const std::string& path) {
   if (ReadOnlyFiles.count(path)) return false;
   return Files.erase(path) != 0;

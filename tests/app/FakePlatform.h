@@ -33,6 +33,7 @@ class FakePlatform final : public TPlatform {
   std::vector<std::string> IniKeys(const std::string& file, const std::string& section) override;
 
   bool FileExists(const std::string& path) override { return Files.count(path) != 0; }
+  std::optional<std::string> ReadFileBytes(const std::string& path, std::size_t limit) override;
   bool RemoveFile(const std::string& path) override;
   bool CopyFileReplacing(const std::string& from, const std::string& to) override;
   void StartHidden(const std::string& commandLine) override { Started.push_back(commandLine); }

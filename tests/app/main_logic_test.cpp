@@ -125,6 +125,16 @@ TEST_F(MainLogicTest, OddSettingValuesReadAsTheirNumbersOrDefaults) {
   EXPECT_TRUE(V.Copy);
 }
 
+TEST_F(MainLogicTest, WritingTheSettingsKeepsTheSkinChoiceAndTheRestOfTheFile) {
+  P.Files[kSetup] = "; mine\r\n[Skin]\r\nFile=heron.skn\r\n[Copy]\r\nCopy=1\r\n";
+  L.FormCreate("vexilo");  // Copy=1 writes both settings back at once
+  V.Copy = false;
+  L.FormDestroy();
+  EXPECT_EQ(P.ReadIni(kSetup, "Skin", "File", "?"), "heron.skn");
+  EXPECT_EQ(P.ReadIni(kSetup, "Copy", "Copy", "?"), "0");
+  EXPECT_EQ(P.Files.at(kSetup).rfind("; mine\r\n[Skin]\r\nFile=heron.skn\r\n", 0), 0u);
+}
+
 TEST_F(MainLogicTest, SettingsThatCannotBeWrittenAreReportedAndStartUpGoesOn) {
   P.Folders.erase("C:\\Vexilo");  // program folder without write access
   P.Files[kSetup] = "[Copy]\r\nCopy=1\r\n";

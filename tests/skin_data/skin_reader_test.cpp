@@ -127,6 +127,22 @@ TEST(SkinReader, BytesSpilledByTheLastMatchBelongToNoMember) {
   EXPECT_TRUE(spilled);
 }
 
+TEST(SkinReader, ACutOffPackageStillLoadsButTellsHowFarItRanShort) {
+  Bytes members(4000);
+  for (std::size_t i = 0; i < members.size(); ++i) members[i] = static_cast<std::uint8_t>(i * 7919 % 251);
+  const Bytes whole = WritePackage({{"a.bmp", members}, {"a.ini", ToBytes("[Buttons]\r\nTrans=1\r\n")}});
+  TSkinReader r;
+  ASSERT_TRUE(r.LoadPackage(whole));
+  EXPECT_EQ(r.BytesPastEnd(), 0u);
+  // The missing bytes read as zero: the name list and sizes at the front
+  // survive, the members at the back do not.
+  ASSERT_TRUE(r.LoadPackage(Bytes(whole.begin(), whole.begin() + static_cast<std::ptrdiff_t>(whole.size() / 2))));
+  EXPECT_GT(r.BytesPastEnd(), whole.size() / 4);
+  EXPECT_EQ(r.Names().size(), 2u);
+  EXPECT_FALSE(r.LoadPackage(Compress(RawArchive("a\r\n", {-1}, {}))));
+  EXPECT_EQ(r.BytesPastEnd(), 0u);
+}
+
 // --- refused packages ------------------------------------------------------
 
 void ExpectRefused(const Bytes& package, const std::string& why) {

@@ -2,6 +2,9 @@
 // mouse does with them (no capture: the button under the release acts).
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <string>
+
 #include "skin/windows/SkinMessages.h"
 #include "skin/windows/TNCObject.h"
 #include "skin_window_fixture.h"
@@ -159,6 +162,65 @@ TEST_F(CaptionButtons, AnActionOfItsOwnPostsSkinButtonAndDecorationNeverReacts) 
   }
   EXPECT_EQ(posted, 1) << "the decoration (Action -1) posted nothing";
   EXPECT_EQ(w.Count(WM_NCLBUTTONDOWN), 1) << "a press on the decoration is a press on the caption";
+}
+
+// The heron skin as the build packs it beside the program, stored with its
+// length in front the way a form keeps its skin.
+Bytes HeronStream() {
+  char path[MAX_PATH];
+  std::string p(path, GetModuleFileNameA(nullptr, path, MAX_PATH));
+  p.erase(p.find_last_of('\\'));  // tests\ sits beside the program
+  const std::string package = vex::test::ReadFileText(p.substr(0, p.find_last_of('\\') + 1) + "heron.skn");
+  const auto n = static_cast<std::uint32_t>(package.size());
+  Bytes stream{static_cast<std::uint8_t>(n), static_cast<std::uint8_t>(n >> 8), static_cast<std::uint8_t>(n >> 16),
+               static_cast<std::uint8_t>(n >> 24)};
+  stream.insert(stream.end(), package.begin(), package.end());
+  return stream;
+}
+
+TEST_F(CaptionButtons, HeronsButtonsSitOnTheCaptionPlatesCapsAndItsOwnPostsSkinButton) {
+  skin = MakeSkin(HeronStream());
+  ASSERT_TRUE(WaitSkinning(true));
+  ASSERT_FALSE(skin->NoSkin);
+  LogWindow w(WS_OVERLAPPEDWINDOW, 0, {100, 100, 500, 300});
+  TSkinForm* frame = ShowSkinned(w.Handle());
+  ASSERT_NE(frame, nullptr);
+  frame->PaintFrame();
+  const RECT plate = frame->FTextRect;
+  TWinSysButton* icon = ButtonWithAction(*frame, 3);
+  TWinSysButton* own = ButtonWithAction(*frame, 5);
+  TWinSysButton* minimise = ButtonWithAction(*frame, 2);
+  ASSERT_TRUE(icon && own && minimise);
+  // The icon on the 20-pixel left cap, the application's button on the
+  // 26-pixel right cap, and the plate clear of the minimise button.
+  EXPECT_GE(icon->FRect.left, plate.left);
+  EXPECT_LE(icon->FRect.right, plate.left + 20);
+  EXPECT_GE(own->FRect.left, plate.right - 26);
+  EXPECT_LE(own->FRect.right, plate.right);
+  EXPECT_LT(plate.right, minimise->FRect.left);
+  // Centred: as far from the left border as from the clip at the right, when
+  // the caption is short enough not to be clipped.
+  const int width = WindowSize(w.Handle()).cx;
+  EXPECT_LE(std::abs((plate.left - 8) - (width - 8 - plate.right)), 1);
+  const POINT at{(own->FRect.left + own->FRect.right) / 2, (own->FRect.top + own->FRect.bottom) / 2};
+  HWND h = w.Handle();
+  SendMessageA(h, WM_NCMOUSEMOVE, HTCAPTION, ScreenPoint(h, at.x, at.y));
+  SendMessageA(h, WM_NCLBUTTONDOWN, HTCAPTION, ScreenPoint(h, at.x, at.y));
+  SendMessageA(h, WM_NCLBUTTONUP, HTCAPTION, ScreenPoint(h, at.x, at.y));
+  MSG msg;
+  int posted = 0;
+  while (PeekMessageA(&msg, h, WM_SKINBUTTON, WM_SKINBUTTON, PM_REMOVE)) {
+    EXPECT_EQ(msg.wParam, 5u);
+    ++posted;
+  }
+  EXPECT_EQ(posted, 1);
+  // Message boxes and dialogs cannot be minimised: no application button.
+  LogWindow dialog(WS_POPUP | WS_CAPTION | WS_SYSMENU, 0, {520, 100, 760, 240});
+  TSkinForm* dialogFrame = ShowSkinned(dialog.Handle());
+  ASSERT_NE(dialogFrame, nullptr);
+  dialogFrame->PaintFrame();
+  EXPECT_EQ(ButtonWithAction(*dialogFrame, 5), nullptr);
+  EXPECT_NE(ButtonWithAction(*dialogFrame, 0), nullptr);
 }
 
 }  // namespace

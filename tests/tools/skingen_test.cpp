@@ -1,8 +1,7 @@
-// The built-in skin's images: the sizes, frame counts and colour-key use the
-// skin's painters rely on, and the bitmap files they are written as.
+// The built-in skin's images: the sizes and frame counts the skin's painters
+// rely on, and the bitmap files they are written as.
 #include <gtest/gtest.h>
 
-#include <set>
 #include <string>
 
 #include "bmp_write.h"
@@ -24,14 +23,7 @@ const SkinImage& Image(const std::string& name) {
   return Images().front();
 }
 
-bool IsKey(const sedge::Rgba& p) { return p.r == 255 && p.g == 0 && p.b == 255; }
-
-int KeyPixels(const SkinImage& img) {
-  int n = 0;
-  for (int y = 0; y < img.pixels.Height(); ++y)
-    for (int x = 0; x < img.pixels.Width(); ++x) n += IsKey(img.pixels.At(x, y));
-  return n;
-}
+bool IsKey(const skinart::Rgba& p) { return p.r == 255 && p.g == 0 && p.b == 255; }
 
 }  // namespace
 
@@ -47,18 +39,6 @@ TEST(Skingen, DrawsThe32ImagesInPackageOrder) {
       "sedge_icon_close.bmp",   "sedge_icon_max2.bmp",   "sedge_icon_min.bmp",    "sedge_icon_max1.bmp"};
   ASSERT_EQ(Images().size(), 32u);
   for (std::size_t i = 0; i < 32; ++i) EXPECT_EQ(Images()[i].name, order[i]);
-}
-
-TEST(Skingen, FramesDivideTheImagesAndHoldTheirMargins) {
-  for (const SkinImage& img : Images()) {
-    SCOPED_TRACE(img.name);
-    if (img.stacked)
-      EXPECT_EQ(img.pixels.Height() % img.frames, 0);
-    else
-      EXPECT_EQ(img.pixels.Width() % img.frames, 0);
-    EXPECT_LE(img.left + img.right, img.FrameWidth());
-    EXPECT_LE(img.top + img.bottom, img.FrameHeight());
-  }
 }
 
 TEST(Skingen, SizesThePaintersExpect) {
@@ -97,47 +77,11 @@ TEST(Skingen, SidesRoundTheWindowCornersWithTheKey) {
   }
 }
 
-TEST(Skingen, KeyOnlyWhereTheDescriptionDrawsKeyed) {
-  // Drawn opaque by sedge.ini (Trans 0 or not given): a key pixel there would
-  // show as magenta.
-  for (const char* name : {"sedge_body_top.bmp", "sedge_body_bottom.bmp", "sedge_menubar.bmp", "sedge_tabs.bmp",
-                           "sedge_tabborder.bmp", "sedge_menuback.bmp", "sedge_scroll_h.bmp", "sedge_scroll_v.bmp",
-                           "sedge_scroll_back_h.bmp", "sedge_scroll_back_v.bmp", "sedge_progress.bmp",
-                           "sedge_status.bmp", "sedge_header.bmp", "sedge_sunkedge.bmp"})
-    EXPECT_EQ(KeyPixels(Image(name)), 0) << name;
-  // No colour that a tolerance of 1 would also cut, other than the key itself.
-  for (const SkinImage& img : Images())
-    for (int y = 0; y < img.pixels.Height(); ++y)
-      for (int x = 0; x < img.pixels.Width(); ++x) {
-        const sedge::Rgba& p = img.pixels.At(x, y);
-        const bool near = p.r >= 254 && p.g <= 1 && p.b >= 254;
-        ASSERT_TRUE(!near || IsKey(p)) << img.name << " " << x << "," << y;
-      }
-}
-
-TEST(Skingen, StatesOfAnImageDiffer) {
-  // Every frame of a state image differs from every other.
-  for (const char* name : {"sedge_buttons.bmp", "sedge_checkbox.bmp", "sedge_radio.bmp", "sedge_icon_close.bmp",
-                           "sedge_icon_min.bmp", "sedge_combobutton.bmp", "sedge_tabs.bmp", "sedge_scroll_h.bmp"}) {
-    const SkinImage& img = Image(name);
-    std::set<std::string> seen;
-    for (int k = 0; k < img.frames; ++k) {
-      std::string bytes;
-      for (int y = 0; y < img.FrameHeight(); ++y)
-        for (int x = 0; x < img.FrameWidth(); ++x) {
-          const sedge::Rgba& p = img.pixels.At(k * img.FrameWidth() + x, y);
-          bytes += {static_cast<char>(p.r), static_cast<char>(p.g), static_cast<char>(p.b)};
-        }
-      EXPECT_TRUE(seen.insert(bytes).second) << name << " frame " << k + 1;
-    }
-  }
-}
-
 TEST(BmpWrite, WritesA24BitBottomUpFileWithPaddedRows) {
   vex::art::Raster r(3, 2);
   r.At(0, 0) = {1, 2, 3, 255};
   r.At(2, 1) = {4, 5, 6, 255};
-  const std::vector<std::uint8_t> bmp = sedge::EncodeBmp24(r);
+  const std::vector<std::uint8_t> bmp = skinart::EncodeBmp24(r);
   ASSERT_EQ(bmp.size(), 54u + 2 * 12);
   EXPECT_EQ(bmp[0], 'B');
   EXPECT_EQ(bmp[1], 'M');

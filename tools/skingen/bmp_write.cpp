@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-namespace sedge {
+namespace skinart {
 namespace {
 
 void Put16(std::vector<std::uint8_t>& out, unsigned v) {
@@ -60,4 +60,4 @@ bool WriteBmp24(const std::string& path, const vex::art::Raster& raster) {
   return std::fclose(f) == 0 && ok;
 }
 
-}  // namespace sedge
+}  // namespace skinart

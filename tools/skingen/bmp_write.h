@@ -6,9 +6,9 @@
 
 #include "raster.h"
 
-namespace sedge {
+namespace skinart {
 
 std::vector<std::uint8_t> EncodeBmp24(const vex::art::Raster& raster);
 bool WriteBmp24(const std::string& path, const vex::art::Raster& raster);
 
-}  // namespace sedge
+}  // namespace skinart

@@ -3,7 +3,7 @@
 
 #include "preview.h"
 
-namespace sedge {
+namespace skinart {
 namespace {
 
 // Each glyph: five rows of three pixels, row bits 4 (left), 2, 1.
@@ -46,4 +46,4 @@ void Label(Raster& r, int x, int y, const std::string& text, Rgba c, int scale) 
 
 int LabelWidth(const std::string& text, int scale) { return static_cast<int>(text.size()) * 4 * scale - scale; }
 
-}  // namespace sedge
+}  // namespace skinart

@@ -2,9 +2,7 @@
 
 #include <algorithm>
 
-#include "sample_window.h"
-
-namespace sedge {
+namespace skinart {
 namespace {
 
 constexpr int kScale = 2;
@@ -13,6 +11,7 @@ constexpr int kPad = 16;        // around everything
 constexpr Rgba kSheet = Rgb(250, 250, 247);
 constexpr Rgba kGapColour = Rgb(40, 110, 200);   // frame boundaries
 constexpr Rgba kTickColour = Rgb(220, 40, 40);   // margin positions
+constexpr Rgba kInk = Rgb(40, 40, 40);          // labels
 
 std::string Describe(const SkinImage& img) {
   std::string s = img.name + "  " + std::to_string(img.pixels.Width()) + "X" + std::to_string(img.pixels.Height()) +
@@ -60,10 +59,9 @@ void DrawBlock(Raster& sheet, int x, int y, const SkinImage& img) {
 
 }  // namespace
 
-Raster RenderPreview(const std::vector<SkinImage>& images) {
+Raster RenderPreview(const std::vector<SkinImage>& images, const Raster& samples) {
   // Two columns of image blocks; sample windows on top.
   constexpr int kColumnWidth = 900;
-  const Raster samples = RenderSamples(images);
   int colY[2] = {kPad + samples.Height() + 24, kPad + samples.Height() + 24};
   struct Placed {
     const SkinImage* img;
@@ -81,10 +79,10 @@ Raster RenderPreview(const std::vector<SkinImage>& images) {
   for (int y = 0; y < samples.Height(); ++y)
     for (int x = 0; x < samples.Width(); ++x) sheet.Set(kPad + x, kPad + y, samples.At(x, y));
   for (const Placed& p : placed) {
-    Label(sheet, p.x, p.y, Describe(*p.img), kText);
+    Label(sheet, p.x, p.y, Describe(*p.img), kInk);
     DrawBlock(sheet, p.x + 6, p.y + 22, *p.img);
   }
   return sheet;
 }
 
-}  // namespace sedge
+}  // namespace skinart

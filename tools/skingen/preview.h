@@ -5,14 +5,15 @@
 #include <string>
 #include <vector>
 
-#include "sedge_kit.h"
+#include "art_kit.h"
 
-namespace sedge {
+namespace skinart {
 
-Raster RenderPreview(const std::vector<SkinImage>& images);
+// The sheet of `images` with the skin's sample windows (`samples`) on top.
+Raster RenderPreview(const std::vector<SkinImage>& images, const Raster& samples);
 
 // Tiny 3 x 5 capitals for labels, drawn `scale` times larger.
 void Label(Raster& r, int x, int y, const std::string& text, Rgba c, int scale = 2);
 int LabelWidth(const std::string& text, int scale = 2);
 
-}  // namespace sedge
+}  // namespace skinart

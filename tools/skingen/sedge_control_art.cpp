@@ -1,6 +1,7 @@
 // Push buttons, check boxes, radio buttons, progress bars, group boxes,
 // toolbar buttons, status bar panels and list headers of the sedge skin.
 #include "sedge_art.h"
+#include "state_layouts.h"
 
 namespace sedge {
 namespace {
@@ -31,6 +32,9 @@ void RaisedPanel(Raster& r, const Box& box, int state, int topRows, int bottomRo
   }
 }
 
+constexpr KeyLook kWell{.top = Rgb(226, 230, 208), .bottom = Rgb(252, 253, 246), .outline = kDkShadow, .ink = kText};
+constexpr KeyLook kDisabledWell{.top = kMuted, .bottom = kMuted, .outline = kMutedLine, .ink = kMutedInk};
+
 }  // namespace
 
 SkinImage DrawDialog() {
@@ -50,47 +54,16 @@ SkinImage DrawButtons() {
   return img;
 }
 
-// Check box frames (13 x 13 box in a 14 x 14 cell): clear, checked, disabled,
-// third state.
+// Check boxes and radio buttons: a light well, a green mark.
 SkinImage DrawCheckBox() {
-  static const std::vector<const char*> check = {".......##", "......###", "##...###.", "###.###..",
-                                                 ".#####...", "..###....", "...#....."};
-  SkinImage img = NewImage("sedge_checkbox.bmp", 14, 14, 4);
-  ForFrames(img, [&](int k, int x0, int) {
-    Raster& r = img.pixels;
-    const Box box{x0, 0, x0 + 13, 13, 1};
-    if (k == 3) {
-      FillBox(r, box, kMuted);
-      OutlineBox(r, box, kMutedLine);
-      return;
-    }
-    FillBoxGradient(r, box, Rgb(226, 230, 208), Rgb(252, 253, 246));
-    OutlineBox(r, box, kDkShadow);
+  static const GlyphRows check = {".......##", "......###", "##...###.", "###.###..", ".#####...", "..###....", "...#....."};
+  return CheckBoxStrip("sedge_checkbox.bmp", 1, kWell, kDisabledWell, [](Raster& r, int x0, int k) {
     if (k == 2) Glyph(r, x0 + 2, 3, check, kOliveDark);
     if (k == 4) FillBox(r, {x0 + 4, 4, x0 + 9, 9, 0}, kOlive);
   });
-  return img;
 }
 
-// Radio frames: clear, checked, disabled clear, disabled checked.
-SkinImage DrawRadio() {
-  SkinImage img = NewImage("sedge_radio.bmp", 14, 14, 4);
-  ForFrames(img, [&](int k, int x0, int) {
-    Raster& r = img.pixels;
-    const Box circle{x0, 0, x0 + 13, 13, 6};
-    const Box dot{x0 + 4, 4, x0 + 9, 9, 2};
-    if (k >= 3) {
-      FillBox(r, circle, kMuted);
-      OutlineBox(r, circle, kMutedLine);
-      if (k == 4) FillBox(r, dot, kMutedInk);
-      return;
-    }
-    FillBoxGradient(r, circle, Rgb(226, 230, 208), Rgb(252, 253, 246));
-    OutlineBox(r, circle, kDkShadow);
-    if (k == 2) FillBox(r, dot, kOliveDark);
-  });
-  return img;
-}
+SkinImage DrawRadio() { return RadioStrip("sedge_radio.bmp", kWell, kOliveDark, kDisabledWell, kMutedInk); }
 
 // Progress: the trough and the bar, each a tile that repeats both ways.
 SkinImage DrawProgress() {
@@ -108,13 +81,7 @@ SkinImage DrawProgress() {
 
 // An etched rounded rim, hollow: normal and disabled.
 SkinImage DrawGroupBoxEdge() {
-  SkinImage img = NewImage("sedge_groupboxe.bmp", 24, 24, 2);
-  img.left = img.top = img.right = img.bottom = 6;
-  ForFrames(img, [&](int k, int x0, int) {
-    OutlineBox(img.pixels, {x0 + 1, 1, x0 + 24, 24, 4}, k == 1 ? kFaceHi : kFaceLight);
-    OutlineBox(img.pixels, {x0, 0, x0 + 23, 23, 4}, k == 1 ? kShadow : kMutedLine);
-  });
-  return img;
+  return EtchedRim("sedge_groupboxe.bmp", 4, {kFaceHi, kShadow}, {kFaceLight, kMutedLine});
 }
 
 SkinImage DrawGroupBox() {

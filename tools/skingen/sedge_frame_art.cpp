@@ -1,6 +1,7 @@
 // Window frame of the sedge skin: the four borders, the menu bar band, the
 // caption buttons and the MDI child buttons.
 #include "sedge_art.h"
+#include "state_layouts.h"
 
 namespace sedge {
 namespace {
@@ -170,40 +171,19 @@ const std::vector<const char*> kMinGlyph = {
     ".........", ".........", ".........", ".........", ".........",
     ".........", ".........", "#########", "#########"};
 
-// MDI child buttons: minimise, restore, close; four 16 x 16 frames each in
-// order normal, pressed, disabled, hot.
+// MDI child buttons: minimise, restore, close.
 SkinImage DrawMdiControls() {
-  static const std::vector<const char*> glyphs[3] = {
-      {".......", ".......", ".......", ".......", ".......", "#######", "#######"},
-      {"..#####", "..#####", "#####.#", "#####.#", "#...###", "#...#..", "#####.."},
-      {"##...##", "###.###", ".#####.", "..###..", ".#####.", "###.###", "##...##"}};
-  SkinImage img = NewImage("sedge_mdicontrols.bmp", 16, 16, 12);
-  ForFrames(img, [&](int k, int x0, int) {
-    Raster& r = img.pixels;
-    const int state = (k - 1) % 4 + 1;
-    const Box box{x0 + 1, 1, x0 + 15, 15, 2};
-    Rgba ink = kTitleInk;
-    int shift = 0;
-    if (state == 1) {
-      FillBoxGradient(r, box, Rgb(240, 243, 228), Rgb(208, 214, 182));
-      OutlineBox(r, box, kShadow);
-    } else if (state == 2) {
-      FillBoxGradient(r, box, kOliveDark, kOlive);
-      OutlineBox(r, box, kDkShadow);
-      ink = kWhite;
-      shift = 1;
-    } else if (state == 3) {
-      FillBox(r, box, kMuted);
-      OutlineBox(r, box, kMutedLine);
-      ink = kMutedInk;
-    } else {
-      FillBoxGradient(r, box, kOliveLight, kOlive);
-      OutlineBox(r, box, kOliveDark);
-      ink = kWhite;
-    }
-    Glyph(r, x0 + 5 + shift - 1, 5 + shift - 1, glyphs[(k - 1) / 4], ink);
-  });
-  return img;
+  static const std::array<GlyphRows, 3> glyphs = {
+      GlyphRows{".......", ".......", ".......", ".......", ".......", "#######", "#######"},
+      GlyphRows{"..#####", "..#####", "#####.#", "#####.#", "#...###", "#...#..", "#####.."},
+      GlyphRows{"##...##", "###.###", ".#####.", "..###..", ".#####.", "###.###", "##...##"}};
+  static const std::array<KeyLook, 4> kLooks = {{
+      {.top = Rgb(240, 243, 228), .bottom = Rgb(208, 214, 182), .outline = kShadow, .ink = kTitleInk},
+      {.top = kOliveDark, .bottom = kOlive, .outline = kDkShadow, .ink = kWhite},
+      {.top = kMuted, .bottom = kMuted, .outline = kMutedLine, .ink = kMutedInk},
+      {.top = kOliveLight, .bottom = kOlive, .outline = kOliveDark, .ink = kWhite},
+  }};
+  return MdiButtonStrip("sedge_mdicontrols.bmp", glyphs, 2, 4, kLooks);
 }
 
 }  // namespace sedge

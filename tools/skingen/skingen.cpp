@@ -1,8 +1,9 @@
-// skingen: draws the images of the built-in "sedge" skin.
-//   skingen --out DIR [--ini FILE] [--preview PNG] [--order-file FILE] [--samples PNG]
-// writes the 32 images as 24-bit BMPs into DIR, copies the description FILE
-// beside them, renders the preview sheet and writes the package member order
-// (images, then the description) one name per line.  --samples writes just
+// skingen: draws the images of Vexilo's skins ("sedge", built in, and "heron").
+//   skingen [--skin NAME] --out DIR [--ini FILE] [--preview PNG] [--order-file FILE] [--samples PNG]
+// writes the images of the skin NAME (sedge when not given) as 24-bit BMPs
+// into DIR, copies the description FILE beside them, renders the preview sheet
+// and writes the package member order (images, then the description) one name
+// per line.  --samples writes just
 // the sample windows at twice their size, for a close look.
 //   skingen --stream PKG OUT
 // writes PKG with its 32-bit little-endian length in front, the way a form
@@ -16,13 +17,13 @@
 #include "bmp_write.h"
 #include "png_write.h"
 #include "preview.h"
-#include "sample_window.h"
-#include "sedge_art.h"
+#include "skins.h"
 
 namespace {
 
 int Usage() {
-  std::fprintf(stderr, "usage: skingen --out DIR [--ini FILE] [--preview PNG] [--order-file FILE] [--samples PNG]\n"
+  std::fprintf(stderr, "usage: skingen [--skin NAME] --out DIR [--ini FILE] [--preview PNG] [--order-file FILE]\n"
+                       "               [--samples PNG]\n"
                        "       skingen --stream PKG OUT\n");
   return 2;
 }
@@ -61,11 +62,12 @@ int WriteStream(const char* package, const char* out) {
 
 int main(int argc, char** argv) {
   if (argc == 4 && std::string(argv[1]) == "--stream") return WriteStream(argv[2], argv[3]);
-  std::string out, ini, preview, orderFile, samples;
+  std::string skinName = "sedge", out, ini, preview, orderFile, samples;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
     if (i + 1 >= argc) return Usage();
-    if (arg == "--out") out = argv[++i];
+    if (arg == "--skin") skinName = argv[++i];
+    else if (arg == "--out") out = argv[++i];
     else if (arg == "--ini") ini = argv[++i];
     else if (arg == "--preview") preview = argv[++i];
     else if (arg == "--order-file") orderFile = argv[++i];
@@ -73,14 +75,19 @@ int main(int argc, char** argv) {
     else return Usage();
   }
   if (out.empty()) return Usage();
+  const skinart::SkinArt* skin = skinart::FindSkin(skinName);
+  if (!skin) {
+    std::fprintf(stderr, "skingen: no skin named %s\n", skinName.c_str());
+    return 2;
+  }
 
   namespace fs = std::filesystem;
   std::error_code ec;
   fs::create_directories(out, ec);
-  const std::vector<sedge::SkinImage> images = sedge::DrawSedge();
+  const std::vector<skinart::SkinImage> images = skin->draw();
   std::string order;
-  for (const sedge::SkinImage& img : images) {
-    if (!sedge::WriteBmp24((fs::path(out) / img.name).string(), img.pixels)) {
+  for (const skinart::SkinImage& img : images) {
+    if (!skinart::WriteBmp24((fs::path(out) / img.name).string(), img.pixels)) {
       std::fprintf(stderr, "skingen: cannot write %s in %s\n", img.name.c_str(), out.c_str());
       return 1;
     }
@@ -102,11 +109,11 @@ int main(int argc, char** argv) {
       return 1;
     }
   }
-  if (!preview.empty() && !WritePreview(preview, sedge::RenderPreview(images))) {
+  if (!preview.empty() && !WritePreview(preview, skinart::RenderPreview(images, skin->samples(images)))) {
     std::fprintf(stderr, "skingen: cannot write %s\n", preview.c_str());
     return 1;
   }
-  if (!samples.empty() && !WritePreview(samples, sedge::Enlarged(sedge::RenderSamples(images), 2))) {
+  if (!samples.empty() && !WritePreview(samples, skinart::Enlarged(skin->samples(images), 2))) {
     std::fprintf(stderr, "skingen: cannot write %s\n", samples.c_str());
     return 1;
   }

@@ -1,14 +1,15 @@
 #pragma once
-// The sedge skin's palette and the small set of pixel-exact drawing moves its
-// images are made of.  Everything is drawn on a Raster whose alpha is ignored:
-// the colour key 0xFF00FF marks what the skin engine leaves out.
+// The drawing kit the skins' images are made of: a skin image with its frames
+// and margins, and a small set of pixel-exact drawing moves.  Everything is
+// drawn on a Raster whose alpha is ignored: the colour key 0xFF00FF marks what
+// the skin engine leaves out.
 #include <functional>
 #include <string>
 #include <vector>
 
 #include "raster.h"
 
-namespace sedge {
+namespace skinart {
 
 using vex::art::Raster;
 using vex::art::Rgba;
@@ -17,30 +18,11 @@ constexpr Rgba Rgb(int r, int g, int b) {
   return {static_cast<std::uint8_t>(r), static_cast<std::uint8_t>(g), static_cast<std::uint8_t>(b), 255};
 }
 
-// The description's own colours.
+// The colour key: pixels of this colour are left out where an image is drawn
+// keyed, and cut away from a window by its region.
 inline constexpr Rgba kKey = Rgb(255, 0, 255);
-inline constexpr Rgba kFace = Rgb(189, 195, 158);
-inline constexpr Rgba kText = Rgb(40, 40, 40);
-inline constexpr Rgba kTitleInk = Rgb(88, 102, 68);
-inline constexpr Rgba kTitleInkInactive = Rgb(109, 126, 83);
 inline constexpr Rgba kWhite = Rgb(255, 255, 255);
-// Shades of the face colour.
-inline constexpr Rgba kFaceLight = Rgb(222, 226, 204);
-inline constexpr Rgba kFaceHi = Rgb(244, 246, 234);
-inline constexpr Rgba kShadow = Rgb(143, 152, 114);
-inline constexpr Rgba kDkShadow = Rgb(94, 104, 72);
-inline constexpr Rgba kMenu = Rgb(236, 239, 224);
-inline constexpr Rgba kTrack = Rgb(214, 219, 190);
-// Accents: hot and pressed states carry white text on sedge green; close is brick.
-inline constexpr Rgba kOliveLight = Rgb(134, 154, 104);
-inline constexpr Rgba kOlive = Rgb(110, 128, 84);
-inline constexpr Rgba kOliveDark = Rgb(80, 94, 60);
-inline constexpr Rgba kBrick = Rgb(172, 88, 64);
-inline constexpr Rgba kBrickDark = Rgb(134, 62, 44);
-// Disabled look.
-inline constexpr Rgba kMuted = Rgb(208, 211, 196);
-inline constexpr Rgba kMutedLine = Rgb(166, 171, 152);
-inline constexpr Rgba kMutedInk = Rgb(150, 156, 136);
+constexpr bool IsKeyColour(Rgba c) { return c.r == kKey.r && c.g == kKey.g && c.b == kKey.b; }
 
 using vex::art::Mix;
 
@@ -80,18 +62,18 @@ int GlyphWidth(const std::vector<const char*>& rows);
 // serve the other direction.
 void MirrorX(Raster& r, int x0, int y0, int x1, int y1);
 
-}  // namespace sedge
+}  // namespace skinart
 
-namespace sedge {
+namespace skinart {
 // Fills a box in three vertical bands: a gradient from `top` to `mid` over the
 // first `topRows`, `mid` flat, and a gradient to `bottom` over the last
 // `bottomRows`.  Stretching the flat middle keeps the look at any height.
 void FillBoxBands(Raster& r, const Box& box, Rgba top, Rgba mid, Rgba bottom, int topRows, int bottomRows);
 // Copies `src` into `dst` at (x, y) turned on its diagonal (x and y swapped).
 void PasteTransposed(Raster& dst, int x, int y, const Raster& src);
-}  // namespace sedge
+}  // namespace skinart
 
-namespace sedge {
+namespace skinart {
 // Each pixel as a factor x factor block.
 Raster Enlarged(const Raster& src, int factor);
-}  // namespace sedge
+}  // namespace skinart

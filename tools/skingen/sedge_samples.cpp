@@ -1,74 +1,11 @@
-#include "sample_window.h"
-
-#include <algorithm>
-#include <string>
-
+// Sample windows of the sedge skin for its preview sheet: an active window
+// with one of each control, an inactive one and a popup menu.
+#include "compose.h"
 #include "preview.h"
 #include "sedge_art.h"
 
 namespace sedge {
 namespace {
-
-const SkinImage& Find(const std::vector<SkinImage>& images, const std::string& name) {
-  for (const SkinImage& img : images)
-    if (img.name == name) return img;
-  return images.front();
-}
-
-// Nearest-neighbour copy of src [sx0,sx1) x [sy0,sy1) onto dst [dx0,dx1) x [dy0,dy1).
-void Stretch(Raster& dst, int dx0, int dy0, int dx1, int dy1, const Raster& src, int sx0, int sy0, int sx1, int sy1) {
-  if (dx1 <= dx0 || dy1 <= dy0 || sx1 <= sx0 || sy1 <= sy0) return;
-  for (int y = dy0; y < dy1; ++y)
-    for (int x = dx0; x < dx1; ++x)
-      dst.Set(x, y, src.At(sx0 + (x - dx0) * (sx1 - sx0) / (dx1 - dx0), sy0 + (y - dy0) * (sy1 - sy0) / (dy1 - dy0)));
-}
-
-void TileInto(Raster& dst, int dx0, int dy0, int dx1, int dy1, const Raster& src, int sx0, int sy0, int sx1, int sy1) {
-  if (sx1 <= sx0 || sy1 <= sy0) return;
-  for (int y = dy0; y < dy1; ++y)
-    for (int x = dx0; x < dx1; ++x) dst.Set(x, y, src.At(sx0 + (x - dx0) % (sx1 - sx0), sy0 + (y - dy0) % (sy1 - sy0)));
-}
-
-// Frame k of an image at W x H, margins kept, centre stretched or tiled.
-Raster Element(const SkinImage& img, int k, int w, int h, bool tile) {
-  const int fw = img.FrameWidth(), fh = img.FrameHeight();
-  const int ox = img.stacked ? 0 : fw * (k - 1), oy = img.stacked ? fh * (k - 1) : 0;
-  int l = img.left, r = img.right, t = img.top, b = img.bottom;
-  if (w < l + r) l = r = 0;
-  if (h < t + b) t = b = 0;
-  Raster out(w, h);
-  const Raster& s = img.pixels;
-  Stretch(out, 0, 0, l, t, s, ox, oy, ox + l, oy + t);
-  Stretch(out, 0, h - b, l, h, s, ox, oy + fh - b, ox + l, oy + fh);
-  Stretch(out, w - r, 0, w, t, s, ox + fw - r, oy, ox + fw, oy + t);
-  Stretch(out, 0, t, l, h - b, s, ox, oy + t, ox + l, oy + fh - b);
-  Stretch(out, l, 0, w - r, t, s, ox + l, oy, ox + fw - r, oy + t);
-  if (tile)
-    TileInto(out, l, t, w - r, h - b, s, ox + l, oy + t, ox + fw - r, oy + fh - b);
-  else
-    Stretch(out, l, t, w - r, h - b, s, ox + l, oy + t, ox + fw - r, oy + fh - b);
-  Stretch(out, w - r, h - b, w, h, s, ox + fw - r, oy + fh - b, ox + fw, oy + fh);
-  Stretch(out, w - r, t, w, h - b, s, ox + fw - r, oy + t, ox + fw, oy + fh - b);
-  Stretch(out, l, h - b, w - r, h, s, ox + l, oy + fh - b, ox + fw - r, oy + fh);
-  return out;
-}
-
-void Put(Raster& dst, int x, int y, const Raster& src, bool keyed) {
-  for (int j = 0; j < src.Height(); ++j)
-    for (int i = 0; i < src.Width(); ++i) {
-      const Rgba c = src.At(i, j);
-      if (keyed && c.r == 255 && c.g == 0 && c.b == 255) continue;
-      dst.Set(x + i, y + j, c);
-    }
-}
-
-void PutFrame(Raster& dst, int x, int y, const SkinImage& img, int k, int w, int h, bool keyed = true) {
-  Put(dst, x, y, Element(img, k, w, h, false), keyed);
-}
-
-void CentredLabel(Raster& dst, int x, int y, int w, int h, const std::string& text, Rgba c) {
-  Label(dst, x + (w - LabelWidth(text)) / 2, y + (h - 10) / 2, text, c);
-}
 
 // A skinned window W x H at (x, y), active or not, with a few controls.
 void DrawWindow(Raster& out, const std::vector<SkinImage>& im, int x, int y, int w, int h, bool active) {
@@ -111,14 +48,7 @@ void DrawWindow(Raster& out, const std::vector<SkinImage>& im, int x, int y, int
     CentredLabel(win, bx, by, 78, 26, names[i], inks[i]);
   }
   // Check boxes and radio buttons.
-  const SkinImage& check = Find(im, "sedge_checkbox.bmp");
-  const SkinImage& radio = Find(im, "sedge_radio.bmp");
-  for (int i = 0; i < 4; ++i) {
-    PutFrame(win, 16 + i * 86, 102, check, i + 1, 14, 14);
-    PutFrame(win, 16 + i * 86, 124, radio, i + 1, 14, 14);
-    Label(win, 36 + i * 86, 104, i == 0 ? "OFF" : i == 1 ? "ON" : i == 2 ? "DIS" : "MIXED", kText);
-    Label(win, 36 + i * 86, 126, i == 0 ? "OFF" : i == 1 ? "ON" : i == 2 ? "DIS" : "DIS ON", kText);
-  }
+  SampleChecks(win, Find(im, "sedge_checkbox.bmp"), Find(im, "sedge_radio.bmp"), 16, 102, kText);
   // A combo box: sunken edge, button and arrow.
   const int cx = 16, cy = 150, cw = 160, ch = 22;
   win.Fill(cx, cy, cx + cw, cy + ch, kWhite);
@@ -138,16 +68,9 @@ void DrawWindow(Raster& out, const std::vector<SkinImage>& im, int x, int y, int
   PutFrame(win, sx + sw - 16, sy, Find(im, "sedge_arrows.bmp"), 7, 16, 16);
   Put(win, sx + 60, sy, Element(Find(im, "sedge_scroll_h.bmp"), 1, 70, 16, false), false);
   // Tabs over their page rim.
-  const SkinImage& tabs = Find(im, "sedge_tabs.bmp");
-  const int tx = 16, ty = 210;
-  Put(win, tx, ty + 20, Element(Find(im, "sedge_tabborder.bmp"), 1, 340, h - ty - 30, false), false);
-  win.Fill(tx + 4, ty + 25, tx + 336, h - 14, kFace);
-  const char* tabNames[] = {"GENERAL", "LOOK", "ABOUT"};
-  for (int i = 0; i < 3; ++i) {
-    const int f = i == 1 ? 2 : (i == 2 ? 3 : 1);
-    Put(win, tx + 2 + i * 72, ty + (f == 2 ? 0 : 2), Element(tabs, f, 72, f == 2 ? 21 : 19, false), false);
-    CentredLabel(win, tx + 2 + i * 72, ty + (f == 2 ? 0 : 2), 72, 19, tabNames[i], f == 2 ? kWhite : kText);
-  }
+  const int ty = 210;
+  SampleTabs(win, Find(im, "sedge_tabs.bmp"), Find(im, "sedge_tabborder.bmp"), 16, ty, 340, h - ty - 30, kFace, kText,
+             kWhite);
   // Window corners are cut where the side borders hold the colour key.
   out.Fill(x, y, x + w, y + h, kKey);
   Put(out, x, y, win, true);
@@ -179,11 +102,7 @@ Raster RenderSamples(const std::vector<SkinImage>& images) {
   DrawWindow(out, images, 400, 0, 300, 120, false);
   DrawPopup(out, images, 740, 0);
   // The magenta left by the windows' cut corners shows the desktop behind.
-  for (int y = 0; y < out.Height(); ++y)
-    for (int x = 0; x < out.Width(); ++x) {
-      const Rgba c = out.At(x, y);
-      if (c.r == 255 && c.g == 0 && c.b == 255) out.Set(x, y, Rgb(250, 250, 247));
-    }
+  Unkey(out, Rgb(250, 250, 247));
   return out;
 }
 

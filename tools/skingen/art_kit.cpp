@@ -1,9 +1,9 @@
-#include "sedge_kit.h"
+#include "art_kit.h"
 
 #include <algorithm>
 #include <cstring>
 
-namespace sedge {
+namespace skinart {
 
 
 SkinImage NewImage(std::string name, int fw, int fh, int frames, bool stacked) {
@@ -84,9 +84,9 @@ void MirrorX(Raster& r, int x0, int y0, int x1, int y1) {
     for (int a = x0, b = x1 - 1; a < b; ++a, --b) std::swap(r.At(a, y), r.At(b, y));
 }
 
-}  // namespace sedge
+}  // namespace skinart
 
-namespace sedge {
+namespace skinart {
 
 void FillBoxBands(Raster& r, const Box& box, Rgba top, Rgba mid, Rgba bottom, int topRows, int bottomRows) {
   for (int y = box.y0; y < box.y1; ++y) {
@@ -105,9 +105,9 @@ void PasteTransposed(Raster& dst, int x, int y, const Raster& src) {
     for (int sx = 0; sx < src.Width(); ++sx) dst.Set(x + sy, y + sx, src.At(sx, sy));
 }
 
-}  // namespace sedge
+}  // namespace skinart
 
-namespace sedge {
+namespace skinart {
 
 Raster Enlarged(const Raster& src, int factor) {
   Raster out(src.Width() * factor, src.Height() * factor);
@@ -116,4 +116,4 @@ Raster Enlarged(const Raster& src, int factor) {
   return out;
 }
 
-}  // namespace sedge
+}  // namespace skinart
