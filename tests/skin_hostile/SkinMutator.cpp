@@ -427,7 +427,7 @@ void Sections(Work& w) {
       const std::string source = SectionOf(w, Group::kCaptionButton);
       const IniSection* found = FindSection(w.ini, source);
       const IniSection button = found ? *found : IniSection{};  // the list grows below
-      const int count = w.Below(2) ? 40 : 400;
+      const int count = w.Below(2) ? 40 : 150;
       for (int i = 0; i < count; ++i) {
         IniSection copy = button;
         copy.name = "Button" + std::to_string(100 + i);
