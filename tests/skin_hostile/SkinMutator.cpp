@@ -533,7 +533,7 @@ std::vector<std::string> MutationKinds() {
   return names;
 }
 
-MutatedSkin MutateSkin(const std::vector<PackageMember>& base, std::uint64_t seed) {
+MutatedSkin MutateMembers(const std::vector<PackageMember>& base, std::uint64_t seed) {
   SeedRandom rng(seed);
   Work w{rng, {}, base, {}};
   auto description = std::find_if(w.members.begin(), w.members.end(),
@@ -567,10 +567,16 @@ MutatedSkin MutateSkin(const std::vector<PackageMember>& base, std::uint64_t see
     break;
   }
   MutatedSkin out;
-  out.package = WritePackage(w.members);
-  if (w.cutPackageAt) out.package.resize(std::min(out.package.size(), w.cutPackageAt));
   out.members = std::move(w.members);
   out.applied = std::move(w.applied);
+  out.cutAt = w.cutPackageAt;
+  return out;
+}
+
+MutatedSkin MutateSkin(const std::vector<PackageMember>& base, std::uint64_t seed) {
+  MutatedSkin out = MutateMembers(base, seed);
+  out.package = WritePackage(out.members);
+  if (out.cutAt) out.package.resize(std::min(out.package.size(), out.cutAt));
   return out;
 }
 

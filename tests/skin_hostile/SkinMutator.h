@@ -35,6 +35,7 @@ struct MutatedSkin {
   std::vector<PackageMember> members;  // as packed
   std::vector<std::uint8_t> package;   // S and the compressed archive (maybe cut short)
   std::vector<std::string> applied;    // one line per mutation, for reports
+  std::size_t cutAt = 0;               // the package is cut to this many bytes; 0: whole
 };
 
 // The members of a package in package order (names as the reader gives
@@ -44,6 +45,9 @@ std::vector<PackageMember> PackageMembers(std::span<const std::uint8_t> package)
 // 1 to 4 mutations of `base` (the members of a skin package, its
 // description among them), chosen by `seed`.
 MutatedSkin MutateSkin(const std::vector<PackageMember>& base, std::uint64_t seed);
+// The same mutations without packing (package left empty): packing takes
+// tens of milliseconds, reading the members alone far less.
+MutatedSkin MutateMembers(const std::vector<PackageMember>& base, std::uint64_t seed);
 
 // The names of the kinds of mutation; each line of MutatedSkin::applied
 // starts with one of them.
