@@ -113,6 +113,9 @@ class Reader {
       const std::string upper = UpperAscii(s);
       if (!upper.starts_with("BUTTON") || upper == "BUTTONS" || upper == "BUTTON.RADIO" || upper == "BUTTON.CHECKBOX")
         continue;
+      // A title bar holds a handful; a description with hundreds would make
+      // every skinned window slow to build and paint.
+      if (d_.SysButtons.size() == kMaxCaptionButtons) break;
       SysButtonDesc b;
       b.Name = upper;
       b.Action = Int(s, "Action", 0);

@@ -121,12 +121,15 @@ struct SkinColours {
   std::uint32_t TitleTextInactive = SystemColour(19);
 };
 
+inline constexpr std::size_t kMaxCaptionButtons = 32;
+
 struct SkinDescription {
   std::string SkinName;
   BorderDesc Left, Right, Top, Bottom;
   SkinColours Colours;
   std::vector<std::uint32_t> ColourTable;
-  std::vector<SysButtonDesc> SysButtons;  // BUTTON* sections in file order, then the 3 MDI buttons
+  // BUTTON* sections in file order (the first kMaxCaptionButtons), then the 3 MDI buttons.
+  std::vector<SysButtonDesc> SysButtons;
   std::string MdiImage;                   // key Image of section MDICONTROLS
   ButtonDesc Buttons;
   TitleDesc Title;

@@ -257,6 +257,15 @@ TEST(SkinDescription, ColoursAndTheColourTable) {
                                                        SystemColour(8), PlainColour(88, 102, 68)}));
 }
 
+TEST(SkinDescription, CaptionButtonsBeyondTheLimitAreIgnored) {
+  std::string text;
+  for (int i = 0; i < 100; ++i) text += "[Button" + std::to_string(i) + "]\nAction=" + std::to_string(i % 12) + "\n";
+  const SkinDescription d = ReadSkinDescription(TProfileText(text), nullptr);
+  ASSERT_EQ(d.SysButtons.size(), kMaxCaptionButtons + 3);
+  EXPECT_EQ(d.SysButtons[kMaxCaptionButtons - 1].Name, "BUTTON31");
+  EXPECT_EQ(d.SysButtons[kMaxCaptionButtons].Name, "MDICONTROLS");
+}
+
 TEST(SkinDescription, EmptyDescriptionGivesDefaults) {
   const SkinDescription d = ReadSkinDescription(TProfileText(""), nullptr);
   EXPECT_EQ(d.Colours.MenuText, SystemColour(7));
