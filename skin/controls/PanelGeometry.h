@@ -13,6 +13,9 @@ inline constexpr int kPanelLowered = 1;
 inline constexpr int kPanelRaised = 2;
 inline constexpr int kPanelFlat = 3;
 
+// A panel's caption keeps this far from its left and right edges.
+inline constexpr int kPanelTextInset = 3;
+
 // The bevel of a panel from the drawing flags a status bar reports with its
 // text: SBT_NOBORDERS (0x100) flat, SBT_POPOUT (0x200) raised, otherwise
 // lowered.
