@@ -33,6 +33,13 @@ bool LeftButtonDown() {
 
 RECT ToRECT(const controls::Rect& r) { return RECT{r.left, r.top, r.right, r.bottom}; }
 
+// Posted to the window to paint its bars again once the message that drew
+// them natively is over (see RepaintLater).
+UINT RepaintBarsMessage() {
+  static const UINT message = RegisterWindowMessageA("Vexilo.RepaintScrollBars");
+  return message;
+}
+
 }  // namespace
 
 TSkinScrollBar::TSkinScrollBar(TSkinForm* frame, bool takeOverClicks)
@@ -67,14 +74,31 @@ void TSkinScrollBar::StartScrolling(bool takeOverClicks) {
   TakeOverClicks = takeOverClicks;
 }
 
+void TSkinScrollBar::RepaintLater() {
+  if (FRepaintPosted || Tracking) return;
+  FRepaintPosted = PostMessageA(Handle, RepaintBarsMessage(), 0, 0) != 0;
+}
+
 bool TSkinScrollBar::BeforeMessage(vcl::TMessage& m) {
+  if (m.Msg == RepaintBarsMessage()) {
+    FRepaintPosted = false;
+    PaintNow();
+    return false;
+  }
   switch (m.Msg) {
     case WM_NCMOUSEMOVE:
       // Over a bar the native hot look would paint over the skin.
       return m.WParam != HTHSCROLL && m.WParam != HTVSCROLL;
     case WM_NCLBUTTONDOWN:
     case WM_NCLBUTTONDBLCLK:  // a quick second press on a thumb starts a drag too
-      return !(TakeOverClicks && NcLButtonDown(m));
+      if (TakeOverClicks && NcLButtonDown(m)) return false;
+      // Windows' own loop draws the pressed thumb natively, and no scroll
+      // message follows until the mouse moves.
+      if (m.WParam == HTHSCROLL || m.WParam == HTVSCROLL) {
+        PressOnThumb(m);
+        RepaintLater();
+      }
+      return true;
     case WM_HSCROLL:
     case WM_VSCROLL: {
       // Messages from scroll bar controls inside the window are theirs.
@@ -84,7 +108,13 @@ bool TSkinScrollBar::BeforeMessage(vcl::TMessage& m) {
       bool& inScroll = vertical ? InVScroll : InHScroll;
       inScroll = true;
       CallOldProc(m);
-      if (Attached()) PaintNow();
+      if (Attached()) {
+        PaintNow();
+        // Windows' own loop draws the moving thumb natively after sending
+        // the message: the skin goes over it once the loop takes the next
+        // message.
+        RepaintLater();
+      }
       inScroll = false;
       return false;
     }
@@ -195,19 +225,23 @@ int TSkinScrollBar::HitTest(int c, int index) const {
   return controls::HitTestBar(c, index == 0 ? HorzMetrics : VertMetrics);
 }
 
-bool TSkinScrollBar::NcLButtonDown(vcl::TMessage& m) {
+bool TSkinScrollBar::PressOnThumb(const vcl::TMessage& m) {
   if (m.WParam != HTHSCROLL && m.WParam != HTVSCROLL) return false;
-  const POINT pressed{GET_X_LPARAM(m.LParam), GET_Y_LPARAM(m.LParam)};
-  POINT client = pressed;
+  POINT client{GET_X_LPARAM(m.LParam), GET_Y_LPARAM(m.LParam)};
   ScreenToClient(Handle, &client);
   const bool vertical = m.WParam == HTVSCROLL;
-  const int index = vertical ? 1 : 0;
+  if (HitTest(vertical ? client.y : client.x, vertical ? 1 : 0) != 5) return false;
+  PressedPart = vertical ? controls::kVertThumb : controls::kHorzThumb;
+  return true;
+}
+
+bool TSkinScrollBar::NcLButtonDown(vcl::TMessage& m) {
   // Arrows and the track are Windows' own loop, whose scroll messages the
   // skinner follows.
-  if (HitTest(vertical ? client.y : client.x, index) != 5) return false;
-  PressedPart = vertical ? controls::kVertThumb : controls::kHorzThumb;
+  if (!PressOnThumb(m)) return false;
+  const bool vertical = m.WParam == HTVSCROLL;
   PaintNow();
-  TrackThumb(index, vertical ? WM_VSCROLL : WM_HSCROLL, pressed);
+  TrackThumb(vertical ? 1 : 0, vertical ? WM_VSCROLL : WM_HSCROLL, POINT{GET_X_LPARAM(m.LParam), GET_Y_LPARAM(m.LParam)});
   m.Result = 0;
   return true;
 }

@@ -69,10 +69,15 @@ class TSkinScrollBar : public TSkinControl {
   // The skinner no longer serves `window`, or it is destroyed.
   bool Gone(HWND window) const;
   void EndTracking(HWND window, UINT scrollMessage);
+  // A non-client press on a thumb: sets PressedPart to that thumb.
+  bool PressOnThumb(const vcl::TMessage& message);
+  // Posts the window a request to paint the bars again (one at a time).
+  void RepaintLater();
 
   bool FTakeOverFlag;
   // Set while tracking by what ends a drag from outside the loop.
   bool FTrackCancelled = false;
+  bool FRepaintPosted = false;
   controls::ScrollValues FPaintedHorz, FPaintedVert;
   DWORD FPaintedStyle = 0;
   int FLastSent = 0;

@@ -242,4 +242,23 @@ std::string WindowText(HWND window) {
   return text;
 }
 
+HWND ChildOfClass(HWND top, const char* windowClass) {
+  struct Find {
+    const char* cls;
+    HWND found = nullptr;
+  } find{windowClass};
+  EnumChildWindows(
+      top,
+      [](HWND w, LPARAM p) -> BOOL {
+        auto* f = reinterpret_cast<Find*>(p);
+        char name[64] = {};
+        GetClassNameA(w, name, sizeof name);
+        if (strcmp(name, f->cls) != 0) return TRUE;
+        f->found = w;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&find));
+  return find.found;
+}
+
 }  // namespace vex::app::test

@@ -66,6 +66,8 @@ class Vexilo {
 bool LooksSkinned(HWND window);
 // The first child window (any depth) whose text is `text`.
 HWND ChildWithText(HWND top, const std::string& text);
+// The first child window (any depth) of window class `windowClass`.
+HWND ChildOfClass(HWND top, const char* windowClass);
 
 // Text of a window or control, also of another process.
 std::string WindowText(HWND window);

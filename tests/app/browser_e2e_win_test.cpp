@@ -82,26 +82,6 @@ HWND ChildWithText(HWND parent, const std::string& text) {
   return find.found;
 }
 
-HWND ChildOfClass(HWND parent, const char* cls) {
-  HWND found = nullptr;
-  struct Find {
-    const char* cls;
-    HWND* out;
-  } find{cls, &found};
-  EnumChildWindows(
-      parent,
-      [](HWND w, LPARAM p) -> BOOL {
-        auto* f = reinterpret_cast<Find*>(p);
-        char name[64] = {};
-        GetClassNameA(w, name, sizeof name);
-        if (strcmp(name, f->cls) != 0) return TRUE;
-        *f->out = w;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&find));
-  return found;
-}
-
 // Clicks the middle of a child window, in its top-level window's coordinates.
 void ClickMiddle(HWND top, HWND child) {
   RECT r;
