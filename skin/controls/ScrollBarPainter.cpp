@@ -69,20 +69,39 @@ bool PaintSkinBar(HDC dc, const RECT& bar, int kind, int pressedPart, const cont
   TDataSkinObject* arrows = skin.Scrollbar.get();
   const BarLayout l = controls::LayoutBar(length, kind, arrow, pressedPart, metrics);
   const int w = l.work.Width(), h = l.work.Height();
-  work->SetSize(w, h);
+  const int barW = bar.right - bar.left, barH = bar.bottom - bar.top;
+  // The work bitmap holds the bar at its real size and, beside it across
+  // the bar, the thumb's piece of the bar composed 16 pixels thick.
+  const int pieceX = vertical ? barW : 0, pieceY = vertical ? 0 : barH;
+  work->SetSize(vertical ? barW + w : barW, vertical ? barH : barH + h);
+  HDC into = work->Dc();
   const auto groundKey =
       TPictureCache::Key({ImageOf(track), ImageOf(arrows), static_cast<std::uint64_t>(kind),
                           static_cast<std::uint64_t>(arrow), static_cast<std::uint64_t>(l.firstArrowFrame),
                           static_cast<std::uint64_t>(l.secondArrowFrame), static_cast<std::uint64_t>(skin.ScrollbarColour)});
-  pictures.Draw(groundKey, w, h, work->Dc(), 0, 0, [&](HDC into) { PaintGround(into, l, *track, arrows, skin); });
+  pictures.Draw(groundKey, w, h, into, pieceX, pieceY, [&](HDC g) { PaintGround(g, l, *track, arrows, skin); });
+  // The bar without its thumb stretched to the real thickness is kept too:
+  // while the thumb moves, only the thumb's piece is stretched.
+  StretchModeScope mode(into, COLORONCOLOR);
+  pictures.Draw(TPictureCache::Key({groundKey, static_cast<std::uint64_t>(barW), static_cast<std::uint64_t>(barH)}),
+                barW, barH, into, 0, 0, [&](HDC stretched) {
+                  StretchModeScope inner(stretched, COLORONCOLOR);
+                  StretchBlt(stretched, 0, 0, barW, barH, into, pieceX, pieceY, w, h, SRCCOPY);
+                });
 
   // The thumb's inner part is stretched, never tiled.
-  if (l.drawThumb && controls::Shows(l.thumb))
-    DrawSkinFrame(pictures, work->Dc(), ToRect(l.thumb), *thumb, thumb->FrameCount, l.thumbFrame, false,
-                  thumb->Trans != 0);
-
-  StretchModeScope mode(dc, COLORONCOLOR);
-  StretchBlt(dc, bar.left, bar.top, bar.right - bar.left, bar.bottom - bar.top, work->Dc(), 0, 0, w, h, SRCCOPY);
+  if (l.drawThumb && controls::Shows(l.thumb)) {
+    const Rect& t = l.thumb;
+    DrawSkinFrame(pictures, into, RECT{pieceX + t.left, pieceY + t.top, pieceX + t.right, pieceY + t.bottom}, *thumb,
+                  thumb->FrameCount, l.thumbFrame, false, thumb->Trans != 0);
+    // Along the bar the stretch is one to one: the thumb's stretch of its
+    // piece is the whole stretch's.
+    const RECT from = vertical ? RECT{0, t.top, w, t.bottom} : RECT{t.left, 0, t.right, h};
+    const RECT to = vertical ? RECT{0, t.top, barW, t.bottom} : RECT{t.left, 0, t.right, barH};
+    StretchBlt(into, to.left, to.top, to.right - to.left, to.bottom - to.top, into, pieceX + from.left,
+               pieceY + from.top, from.right - from.left, from.bottom - from.top, SRCCOPY);
+  }
+  BitBlt(dc, bar.left, bar.top, barW, barH, into, 0, 0, SRCCOPY);
   return true;
 }
 

@@ -2,10 +2,12 @@
 // The bar painter the scroll bar skinners share: the arrows from the
 // skin's Scrollbar strip (23 frames), the track from frame 1 of HorzScroll
 // or VertScroll, the thumb from HorzScrollThumb or VertScrollThumb, all
-// composed in ScratchBitmap 16 pixels thick and stretched once onto the bar,
-// so that a skin is drawn for a 16-pixel bar whatever the system metric.
-// The bar without its thumb and the thumb are kept as pictures between
-// paints: a drag repaints with three transfers.
+// composed 16 pixels thick and stretched to the bar's thickness, so that a
+// skin is drawn for a 16-pixel bar whatever the system metric.  The bar
+// without its thumb is kept between paints both composed and stretched, and
+// so is the thumb: a paint copies the stretched bar, puts the thumb on the
+// composed one and stretches only the thumb's piece over, all in
+// ScratchBitmap, then copies the bar once onto the DC.
 #include <windows.h>
 
 #include "skin/controls/PictureCache.h"
