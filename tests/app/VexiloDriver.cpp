@@ -156,6 +156,13 @@ HWND ChildAt(HWND top, POINT clientPoint, POINT* childPoint) {
   return window;
 }
 
+HWND Vexilo::OpenIconBrowser() {
+  HWND main = Main();
+  if (!main) return nullptr;
+  Click(main, 25, 42);  // Image1, the folder's picture
+  return WaitWindow("TFormIconExplorer");
+}
+
 void Vexilo::Click(HWND top, int x, int y) {
   POINT p;
   HWND target = ChildAt(top, POINT{x, y}, &p);

@@ -37,6 +37,8 @@ class Vexilo {
   // The visible top-level window of `windowClass` of this process; waits.
   HWND WaitWindow(const char* windowClass, DWORD timeoutMs = 30000);
   HWND Main() { return WaitWindow("TForm1"); }
+  // Clicks the main window's folder picture and waits for the icon browser.
+  HWND OpenIconBrowser();
   // Every visible top-level window of this process.
   std::vector<HWND> Windows() const;
 

@@ -16,7 +16,6 @@
 namespace vex::app::test {
 namespace {
 
-constexpr POINT kImage1{25, 42};
 constexpr POINT kButton1{108, 39};
 
 std::uint32_t U16(const std::string& b, size_t at) {
@@ -119,8 +118,7 @@ TEST(BrowserEndToEnd, ComposesAFolderIconAndAppliesIt) {
   Vexilo app(program.Exe(), "\"" + folder + "\"");
   HWND main = app.Main();
   ASSERT_NE(main, nullptr);
-  Vexilo::Click(main, kImage1.x, kImage1.y);
-  HWND browser = app.WaitWindow("TFormIconExplorer");
+  HWND browser = app.OpenIconBrowser();
   ASSERT_NE(browser, nullptr);
   HWND list = ChildOfClass(browser, "TListView");
   ASSERT_NE(list, nullptr);

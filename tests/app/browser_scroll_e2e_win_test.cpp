@@ -16,7 +16,6 @@
 namespace vex::app::test {
 namespace {
 
-constexpr POINT kImage1{25, 42};
 // The sedge skin's scroll bar track (its Scrollbar colour too) and the
 // outline of its arrow buttons.
 constexpr std::uint32_t kTrack = 0xD6DBBE;
@@ -66,18 +65,6 @@ Look LookAt(HWND list) {
   return look;
 }
 
-void Mouse(DWORD flags, POINT at = {}) {
-  INPUT in{};
-  in.type = INPUT_MOUSE;
-  in.mi.dwFlags = flags;
-  if (flags & MOUSEEVENTF_MOVE) {
-    in.mi.dwFlags |= MOUSEEVENTF_ABSOLUTE;
-    in.mi.dx = MulDiv(at.x, 65536, GetSystemMetrics(SM_CXSCREEN)) + 1;
-    in.mi.dy = MulDiv(at.y, 65536, GetSystemMetrics(SM_CYSCREEN)) + 1;
-  }
-  SendInput(1, &in, sizeof in);
-}
-
 void Settle(int ms = 300) { vex::test::PumpUntil([] { return false; }, std::chrono::milliseconds(ms)); }
 
 int TopIndex(HWND list) { return static_cast<int>(SendMessageA(list, LVM_GETTOPINDEX, 0, 0)); }
@@ -92,10 +79,7 @@ TEST(BrowserScrolling, ManyIconsScrollWithSkinnedBarsByMouseWheelAndKeyboard) {
   ASSERT_TRUE(WriteIconLibrary(program.Exe(), folder + "\\many.dll", kIcons));
 
   Vexilo app(program.Exe(), "\"" + folder + "\"");
-  HWND main = app.Main();
-  ASSERT_NE(main, nullptr);
-  Vexilo::Click(main, kImage1.x, kImage1.y);
-  HWND browser = app.WaitWindow("TFormIconExplorer");
+  HWND browser = app.OpenIconBrowser();
   ASSERT_NE(browser, nullptr);
   HWND list = ChildOfClass(browser, "TListView");
   ASSERT_NE(list, nullptr);
@@ -113,18 +97,18 @@ TEST(BrowserScrolling, ManyIconsScrollWithSkinnedBarsByMouseWheelAndKeyboard) {
   // Press on the thumb, drag it down in steps, hold, release.
   const Bar bar = VerticalBar(list);
   const POINT grip{(bar.screen.left + bar.screen.right) / 2, (before.thumbTop + before.thumbBottom) / 2};
-  Mouse(MOUSEEVENTF_MOVE, grip);
+  vex::test::SendMouse(MOUSEEVENTF_MOVE, grip);
   Settle(100);
-  Mouse(MOUSEEVENTF_LEFTDOWN);
+  vex::test::SendMouse(MOUSEEVENTF_LEFTDOWN);
   Settle(100);
   for (int dy = 5; dy <= 40; dy += 5) {
-    Mouse(MOUSEEVENTF_MOVE, {grip.x, grip.y + dy});
+    vex::test::SendMouse(MOUSEEVENTF_MOVE, {grip.x, grip.y + dy});
     Settle(60);
   }
   Settle(300);
   vex::test::SaveWindowPng(browser, "browser-thumb-held");
   const int whileHeld = TopIndex(list);
-  Mouse(MOUSEEVENTF_LEFTUP);
+  vex::test::SendMouse(MOUSEEVENTF_LEFTUP);
   Settle(500);
   EXPECT_GT(whileHeld, 0) << "the list scrolls while the thumb is dragged";
   const Look dragged = LookAt(list);

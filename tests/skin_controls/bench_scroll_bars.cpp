@@ -95,18 +95,6 @@ LRESULT CALLBACK GotMessage(int code, WPARAM wp, LPARAM lp) {
   return CallNextHookEx(nullptr, code, wp, lp);
 }
 
-void Mouse(DWORD flags, POINT at = {}) {
-  INPUT in{};
-  in.type = INPUT_MOUSE;
-  in.mi.dwFlags = flags;
-  if (flags & MOUSEEVENTF_MOVE) {
-    in.mi.dwFlags |= MOUSEEVENTF_ABSOLUTE;
-    in.mi.dx = MulDiv(at.x, 65536, GetSystemMetrics(SM_CXSCREEN)) + 1;
-    in.mi.dy = MulDiv(at.y, 65536, GetSystemMetrics(SM_CYSCREEN)) + 1;
-  }
-  SendInput(1, &in, sizeof in);
-}
-
 struct DragFigures {
   int repaints = 0, steps = 0;
   double seconds = 0;
@@ -135,9 +123,9 @@ DragFigures DragThumb(HWND list) {
   DragFigures figures;
   std::atomic<bool> done{false};
   std::thread mover([&] {
-    Mouse(MOUSEEVENTF_MOVE, grip);
+    vex::test::SendMouse(MOUSEEVENTF_MOVE, grip);
     Sleep(100);
-    Mouse(MOUSEEVENTF_LEFTDOWN);
+    vex::test::SendMouse(MOUSEEVENTF_LEFTDOWN);
     Sleep(200);
     WaitForSingleObject(gPainted, 500);
     const auto start = Clock::now();
@@ -146,12 +134,12 @@ DragFigures DragThumb(HWND list) {
       const int along = i * 2 % (2 * travel);
       const int dy = along <= travel ? along : 2 * travel - along;
       ResetEvent(gPainted);
-      Mouse(MOUSEEVENTF_MOVE, {grip.x, grip.y + dy});
+      vex::test::SendMouse(MOUSEEVENTF_MOVE, {grip.x, grip.y + dy});
       figures.repaints += WaitForSingleObject(gPainted, 1000) == WAIT_OBJECT_0;
       ++figures.steps;
     }
     figures.seconds = std::chrono::duration<double>(Clock::now() - start).count();
-    Mouse(MOUSEEVENTF_LEFTUP);
+    vex::test::SendMouse(MOUSEEVENTF_LEFTUP);
     Sleep(200);
     done = true;
   });
