@@ -177,8 +177,8 @@ int main() {
   BenchPaintBar(*skin, 16);
   if (__argc > 1 && std::string(__argv[1]) == "--paint") return 0;
 
-  // The library is a small fixture with its icons replaced: ExtractIcon
-  // reads a whole file for every icon it takes out.
+  // The library is a small fixture with its icons replaced (this program,
+  // with its debugging information, is many megabytes).
   char exe[MAX_PATH], temp[MAX_PATH];
   std::string tests(exe, GetModuleFileNameA(nullptr, exe, MAX_PATH));
   tests.erase(tests.find_last_of('\\') + 1);
