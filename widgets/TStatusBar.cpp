@@ -32,9 +32,15 @@ void TStatusBar::CreateWndDone() {
     edges.push_back(i + 1 == FWidths.size() ? -1 : x);
   }
   SendMessageA(Handle(), SB_SETPARTS, edges.size(), reinterpret_cast<LPARAM>(edges.data()));
-  for (std::size_t i = 0; i < FTexts.size(); ++i) {
-    SendMessageA(Handle(), SB_SETTEXTA, i, reinterpret_cast<LPARAM>(FTexts[i].c_str()));
-  }
+  for (std::size_t i = 0; i < FTexts.size(); ++i) PushPanelText(static_cast<int>(i));
+}
+
+void TStatusBar::PushPanelText(int index) {
+  if (!HandleAllocated()) return;
+  static constexpr WPARAM kBevelFlags[] = {0, SBT_NOBORDERS, SBT_POPOUT};
+  static constexpr const char* kAlignTabs[] = {"", "\t\t", "\t"};
+  const std::string text = kAlignTabs[FAlignments[index]] + FTexts[index];
+  SendMessageA(Handle(), SB_SETTEXTA, index | kBevelFlags[FBevels[index]], reinterpret_cast<LPARAM>(text.c_str()));
 }
 
 void TStatusBar::SetSimpleText(const std::string& text) {
@@ -47,13 +53,27 @@ void TStatusBar::SetSimpleText(const std::string& text) {
 void TStatusBar::SetPanels(const std::vector<int>& widths) {
   FWidths = widths;
   FTexts.resize(widths.size());
+  FBevels.resize(widths.size(), pbLowered);
+  FAlignments.resize(widths.size(), taLeftJustify);
   if (HandleAllocated()) CreateWndDone();
 }
 
 void TStatusBar::SetPanelText(int index, const std::string& text) {
   if (index < 0 || index >= static_cast<int>(FTexts.size())) return;
   FTexts[index] = text;
-  if (HandleAllocated()) SendMessageA(Handle(), SB_SETTEXTA, index, reinterpret_cast<LPARAM>(text.c_str()));
+  PushPanelText(index);
+}
+
+void TStatusBar::SetPanelBevel(int index, TStatusPanelBevel bevel) {
+  if (index < 0 || index >= static_cast<int>(FTexts.size())) return;
+  FBevels[index] = bevel;
+  PushPanelText(index);
+}
+
+void TStatusBar::SetPanelAlignment(int index, TAlignment alignment) {
+  if (index < 0 || index >= static_cast<int>(FTexts.size())) return;
+  FAlignments[index] = alignment;
+  PushPanelText(index);
 }
 
 std::string TStatusBar::PanelText(int index) const {

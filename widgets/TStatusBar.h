@@ -4,9 +4,13 @@
 #include <string>
 #include <vector>
 
+#include "widgets/TPanel.h"
 #include "widgets/TWinControl.h"
 
 namespace vcl {
+
+// A panel's edge: sunk in (the default), none, or standing out.
+enum TStatusPanelBevel { pbLowered, pbNone, pbRaised };
 
 class TStatusBar : public TWinControl {
  public:
@@ -17,6 +21,11 @@ class TStatusBar : public TWinControl {
   void SetPanels(const std::vector<int>& widths);
   void SetPanelText(int index, const std::string& text);
   std::string PanelText(int index) const;
+  // How a panel looks: its edge, and where its text goes.  The control
+  // keeps both as it keeps them natively: drawing flags, and tabs in front
+  // of the text (one centres it, two align it right).
+  void SetPanelBevel(int index, TStatusPanelBevel bevel);
+  void SetPanelAlignment(int index, TAlignment alignment);
   bool SizeGrip() const { return FSizeGrip; }
   void SetSizeGrip(bool value);
 
@@ -28,6 +37,9 @@ class TStatusBar : public TWinControl {
   std::string FSimpleText;
   std::vector<int> FWidths;
   std::vector<std::string> FTexts;
+  std::vector<TStatusPanelBevel> FBevels;
+  std::vector<TAlignment> FAlignments;
+  void PushPanelText(int index);
   bool FSizeGrip = true;
 };
 

@@ -6,17 +6,21 @@
 #include <string>
 
 #include "skin/controls/ControlGeometry.h"
-#include "skin/controls/PendingSkinners.h"
 #include "skin/controls/TSkinBitButton.h"
 #include "skin/controls/TSkinBox.h"
 #include "skin/controls/TSkinButton.h"
 #include "skin/controls/TSkinCheckBox.h"
 #include "skin/controls/TSkinComBox.h"
 #include "skin/controls/TSkinEdit.h"
+#include "skin/controls/TSkinListView.h"
 #include "skin/controls/TSkinProgress.h"
 #include "skin/controls/TSkinRadioButton.h"
+#include "skin/controls/TSkinScControl.h"
+#include "skin/controls/TSkinScrollBar.h"
 #include "skin/controls/TSkinSizer.h"
 #include "skin/controls/TSkinSpeedButton.h"
+#include "skin/controls/TSkinStatusBar.h"
+#include "skin/controls/TSkinTab.h"
 #include "skin/controls/TSkinTrackBar.h"
 #include "skin/controls/TSkinUpDown.h"
 #include "skin/data/TSkinData.h"
@@ -105,7 +109,7 @@ void ApplyFormRow(TSkinForm& frame, vcl::TComponent& component, const controls::
     case FormEffect::kFlatToolBar:  // the widget layer has no tool bar to switch
       return;
     case FormEffect::kTab:
-      if (windowed) AttachByHandle(frame, NewTabSkinner(frame), windowed->Handle());
+      if (windowed) AttachByHandle(frame, new TSkinTab(&frame), windowed->Handle());
       return;
     case FormEffect::kCheckBox: AttachTo(frame, new TSkinCheckBox(&frame), windowed, row.setColour); return;
     case FormEffect::kTrackBar: AttachTo(frame, new TSkinTrackBar(&frame), windowed, false); return;
@@ -116,21 +120,18 @@ void ApplyFormRow(TSkinForm& frame, vcl::TComponent& component, const controls::
     case FormEffect::kBox: AttachTo(frame, new TSkinBox(&frame), windowed, true); return;
     case FormEffect::kRadioButton: AttachTo(frame, new TSkinRadioButton(&frame), windowed, true); return;
     case FormEffect::kStatusBar:
-      if (TSkinControl* skinner = NewStatusBarSkinner(frame)) {
-        // The grip would sit in the skinned frame's corner.
-        if (auto* bar = dynamic_cast<vcl::TStatusBar*>(&component)) bar->SetSizeGrip(false);
-        AttachTo(frame, skinner, windowed, false);
-      }
+      // The grip would sit in the skinned frame's corner.  Switching it off
+      // makes the window again: the skinner attaches to the new one.
+      if (auto* bar = dynamic_cast<vcl::TStatusBar*>(&component)) bar->SetSizeGrip(false);
+      AttachTo(frame, new TSkinStatusBar(&frame), windowed, false);
       return;
     case FormEffect::kProgress: AttachTo(frame, new TSkinProgress(&frame), windowed, false); return;
-    case FormEffect::kScrollControl: AttachTo(frame, NewScrollControlSkinner(frame), windowed, false); return;
+    case FormEffect::kScrollControl: AttachTo(frame, new TSkinScControl(&frame), windowed, false); return;
     case FormEffect::kComboBox: AttachTo(frame, new TSkinComBox(&frame), windowed, false); return;
-    case FormEffect::kScrollBarNcClicks: AttachTo(frame, NewScrollBarSkinner(frame, true), windowed, false); return;
+    case FormEffect::kScrollBarNcClicks: AttachTo(frame, new TSkinScrollBar(&frame, true), windowed, false); return;
     case FormEffect::kScrollBarColoured:
-      if (TSkinControl* skinner = NewScrollBarSkinner(frame, true)) {
-        AttachTo(frame, skinner, windowed, false);
-        if (windowed && skin) windowed->SetColor(skin->ButtonFace);
-      }
+      AttachTo(frame, new TSkinScrollBar(&frame, true), windowed, false);
+      if (windowed && skin) windowed->SetColor(skin->ButtonFace);
       return;
     case FormEffect::kBitButton: AttachTo(frame, new TSkinBitButton(&frame), windowed, false); return;
     case FormEffect::kSpeedButton:
@@ -139,7 +140,7 @@ void ApplyFormRow(TSkinForm& frame, vcl::TComponent& component, const controls::
         skinner->AttachSpeedButton(speed, skin, &frame.Canvas());
       }
       return;
-    case FormEffect::kListView: AttachTo(frame, NewListViewSkinner(frame), windowed, false); return;
+    case FormEffect::kListView: AttachTo(frame, new TSkinListView(&frame), windowed, false); return;
     case FormEffect::kButton: AttachTo(frame, new TSkinButton(&frame), windowed, false); return;
     case FormEffect::kEdit: AttachTo(frame, new TSkinEdit(&frame), windowed, false); return;
     case FormEffect::kWalk: SkinFormControls(frame, component); return;
@@ -251,8 +252,8 @@ void SkinChildWindow(TSkinForm& frame, HWND window) {
         AttachByHandle(frame, new TSkinComBox(&frame), inner);
       return;
     case ChildEffect::kSizer: AttachByHandle(frame, new TSkinSizer(&frame), window); return;
-    case ChildEffect::kScrollBar: AttachByHandle(frame, NewScrollControlSkinner(frame), window); return;
-    case ChildEffect::kTab: AttachByHandle(frame, NewTabSkinner(frame), window); return;
+    case ChildEffect::kScrollBar: AttachByHandle(frame, new TSkinScControl(&frame), window); return;
+    case ChildEffect::kTab: AttachByHandle(frame, new TSkinTab(&frame), window); return;
     case ChildEffect::kEdit: AttachByHandle(frame, new TSkinEdit(&frame), window); return;
   }
 }

@@ -61,7 +61,9 @@ int RadioButtonFrame(bool checked, bool disabled) { return (checked ? 2 : 1) + (
 Rect PlaceCaption(const Rect& r, int textWidth, int textHeight, unsigned format) {
   Rect place{r.left, r.top, r.left + textWidth, r.top + textHeight};
   const int down = (r.Height() - textHeight) / 2 - 1;
-  const int right = (format & 0xFFFF) == 1 ? (r.Width() - textWidth) / 2 : 0;
+  // DT_CENTER centres; DT_RIGHT (a status panel's) ends at the right edge.
+  const unsigned align = format & 0xFFFF;
+  const int right = align == 1 ? (r.Width() - textWidth) / 2 : align == 2 ? r.Width() - textWidth : 0;
   place.Offset(right, down);
   return place;
 }

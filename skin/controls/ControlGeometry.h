@@ -47,7 +47,8 @@ int RadioButtonFrame(bool checked, bool disabled);
 
 // Where a caption measured as textWidth x textHeight is drawn in `r`: a
 // little above the middle, and centred sideways only when the low word of
-// `format` is exactly DT_CENTER (1).
+// `format` is exactly DT_CENTER (1), against the right edge only when it is
+// exactly DT_RIGHT (2).
 Rect PlaceCaption(const Rect& r, int textWidth, int textHeight, unsigned format);
 
 // A check box's or radio button's glyph: vertically centred, in a band 14

@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <vector>
 
 #include "widgets/Handles.h"
@@ -24,11 +25,15 @@ class TPictureCache {
   // Copies the picture of `key`, width x height, to `dc` at (x, y); when
   // there is none yet, `paint` draws it first into a DC of that size.
   void Draw(std::uint64_t key, int width, int height, HDC dc, int x, int y, const std::function<void(HDC)>& paint);
+  // The same, leaving out the picture's pixels of colour `transparent`.
+  void DrawKeyed(std::uint64_t key, int width, int height, HDC dc, int x, int y, COLORREF transparent,
+                 const std::function<void(HDC)>& paint);
   void Clear();
   std::size_t Size() const { return FEntries.size(); }
 
   // A key from the parts that decide a picture.
   static std::uint64_t Key(const void* object, std::uintptr_t image, int a, int b = 0, int c = 0);
+  static std::uint64_t Key(std::initializer_list<std::uint64_t> parts);
 
  private:
   struct Entry {
@@ -38,6 +43,8 @@ class TPictureCache {
   };
   static constexpr std::size_t kMost = 8;
   void Select(HBITMAP bitmap);
+  // The DC holding the picture of `key` (painted first when new), or null.
+  HDC Find(std::uint64_t key, int width, int height, const std::function<void(HDC)>& paint);
 
   std::vector<Entry> FEntries;
   vcl::DcHandle FDc;

@@ -116,6 +116,33 @@ void TSkinControl::PaintElement(const RECT& rect, TDataSkinObject& object, int t
                  });
 }
 
+void DrawSkinFrame(TPictureCache& pictures, HDC dc, const RECT& at, TDataSkinObject& object, int frameCount,
+                   int frame, bool tile, bool keyed) {
+  DrawSkinFrame(pictures, dc, at, object.Image, object.Margins(), frameCount, frame, tile, keyed);
+}
+
+void DrawSkinFrame(TPictureCache& pictures, HDC dc, const RECT& at, vcl::TBitmap& image, const RECT& margins,
+                   int frameCount, int frame, bool tile, bool keyed) {
+  const int w = at.right - at.left, h = at.bottom - at.top;
+  if (w <= 0 || h <= 0 || image.Empty() ||
+      !controls::FrameFits(image.Width(), image.Height(), frameCount, frame, margins.left, margins.top, margins.right,
+                           margins.bottom))
+    return;
+  const auto key = TPictureCache::Key({reinterpret_cast<std::uintptr_t>(image.Handle()),
+                                       static_cast<std::uint64_t>(frameCount), static_cast<std::uint64_t>(frame),
+                                       static_cast<std::uint64_t>(tile)});
+  const auto paint = [&](HDC into) {
+    OwnedBitmap element(BuildElement(RECT{0, 0, w, h}, image.Handle(), margins, false, tile, frameCount, frame));
+    if (!element) return;
+    MemoryDc from(element.Get());
+    BitBlt(into, 0, 0, w, h, from.Get(), 0, 0, SRCCOPY);
+  };
+  if (keyed)
+    pictures.DrawKeyed(key, w, h, dc, at.left, at.top, kSkinKey, paint);
+  else
+    pictures.Draw(key, w, h, dc, at.left, at.top, paint);
+}
+
 void TSkinControl::DrawCaption(HDC dc, const RECT& rect, UINT format, bool enabled, const std::string& text) {
   vcl::DcState saved(dc);
   SetBkMode(dc, TRANSPARENT);

@@ -170,6 +170,15 @@ class TSkinControl : public TFrameSkinner {
 
 LRESULT ControlSubclassProc(void* skinner, HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
 
+// Frame k of n of `object` built at the size of `at` (its margins kept, the
+// centre tiled when `tile`) and drawn there, opaque or with magenta left out
+// when `keyed`; the picture is kept in `pictures` for the next paint.
+void DrawSkinFrame(TPictureCache& pictures, HDC dc, const RECT& at, TDataSkinObject& object, int frameCount,
+                   int frame, bool tile, bool keyed);
+// The same with an image of its own (a turned copy) and the margins given.
+void DrawSkinFrame(TPictureCache& pictures, HDC dc, const RECT& at, vcl::TBitmap& image, const RECT& margins,
+                   int frameCount, int frame, bool tile, bool keyed);
+
 // Keeps a skinner alive while one of its messages is handled.
 class TSkinnerScope {
  public:

@@ -156,6 +156,13 @@ HWND ChildAt(HWND top, POINT clientPoint, POINT* childPoint) {
   return window;
 }
 
+HWND Vexilo::OpenIconBrowser() {
+  HWND main = Main();
+  if (!main) return nullptr;
+  Click(main, 25, 42);  // Image1, the folder's picture
+  return WaitWindow("TFormIconExplorer");
+}
+
 void Vexilo::Click(HWND top, int x, int y) {
   POINT p;
   HWND target = ChildAt(top, POINT{x, y}, &p);
@@ -240,6 +247,25 @@ std::string WindowText(HWND window) {
   SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 5000,
                       &ignored);
   return text;
+}
+
+HWND ChildOfClass(HWND top, const char* windowClass) {
+  struct Find {
+    const char* cls;
+    HWND found = nullptr;
+  } find{windowClass};
+  EnumChildWindows(
+      top,
+      [](HWND w, LPARAM p) -> BOOL {
+        auto* f = reinterpret_cast<Find*>(p);
+        char name[64] = {};
+        GetClassNameA(w, name, sizeof name);
+        if (strcmp(name, f->cls) != 0) return TRUE;
+        f->found = w;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&find));
+  return find.found;
 }
 
 }  // namespace vex::app::test

@@ -37,6 +37,8 @@ class Vexilo {
   // The visible top-level window of `windowClass` of this process; waits.
   HWND WaitWindow(const char* windowClass, DWORD timeoutMs = 30000);
   HWND Main() { return WaitWindow("TForm1"); }
+  // Clicks the main window's folder picture and waits for the icon browser.
+  HWND OpenIconBrowser();
   // Every visible top-level window of this process.
   std::vector<HWND> Windows() const;
 
@@ -66,6 +68,8 @@ class Vexilo {
 bool LooksSkinned(HWND window);
 // The first child window (any depth) whose text is `text`.
 HWND ChildWithText(HWND top, const std::string& text);
+// The first child window (any depth) of window class `windowClass`.
+HWND ChildOfClass(HWND top, const char* windowClass);
 
 // Text of a window or control, also of another process.
 std::string WindowText(HWND window);

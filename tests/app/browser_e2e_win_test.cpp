@@ -16,7 +16,6 @@
 namespace vex::app::test {
 namespace {
 
-constexpr POINT kImage1{25, 42};
 constexpr POINT kButton1{108, 39};
 
 std::uint32_t U16(const std::string& b, size_t at) {
@@ -82,26 +81,6 @@ HWND ChildWithText(HWND parent, const std::string& text) {
   return find.found;
 }
 
-HWND ChildOfClass(HWND parent, const char* cls) {
-  HWND found = nullptr;
-  struct Find {
-    const char* cls;
-    HWND* out;
-  } find{cls, &found};
-  EnumChildWindows(
-      parent,
-      [](HWND w, LPARAM p) -> BOOL {
-        auto* f = reinterpret_cast<Find*>(p);
-        char name[64] = {};
-        GetClassNameA(w, name, sizeof name);
-        if (strcmp(name, f->cls) != 0) return TRUE;
-        *f->out = w;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&find));
-  return found;
-}
-
 // Clicks the middle of a child window, in its top-level window's coordinates.
 void ClickMiddle(HWND top, HWND child) {
   RECT r;
@@ -139,8 +118,7 @@ TEST(BrowserEndToEnd, ComposesAFolderIconAndAppliesIt) {
   Vexilo app(program.Exe(), "\"" + folder + "\"");
   HWND main = app.Main();
   ASSERT_NE(main, nullptr);
-  Vexilo::Click(main, kImage1.x, kImage1.y);
-  HWND browser = app.WaitWindow("TFormIconExplorer");
+  HWND browser = app.OpenIconBrowser();
   ASSERT_NE(browser, nullptr);
   HWND list = ChildOfClass(browser, "TListView");
   ASSERT_NE(list, nullptr);

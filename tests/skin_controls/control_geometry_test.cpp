@@ -26,6 +26,8 @@ TEST(Places, CaptionAboveTheMiddleAndCentredOnlyForDtCenter) {
   EXPECT_EQ(c::PlaceCaption(r, 40, 13, 0), (c::Rect{0, 5, 40, 18}));
   EXPECT_EQ(c::PlaceCaption(r, 40, 13, 1 | 0x800), (c::Rect{0, 5, 40, 18})) << "another flag in the low word";
   EXPECT_EQ(c::PlaceCaption(r, 40, 13, 1 | 0x10000), (c::Rect{25, 5, 65, 18})) << "flags above it do not count";
+  EXPECT_EQ(c::PlaceCaption(r, 40, 13, 2), (c::Rect{50, 5, 90, 18})) << "DT_RIGHT";
+  EXPECT_EQ(c::PlaceCaption(r, 40, 13, 2 | 0x20), (c::Rect{0, 5, 40, 18})) << "DT_RIGHT with another flag";
   // Wider than the rectangle: the offset is negative (truncated toward zero).
   EXPECT_EQ(c::PlaceCaption(r, 101, 30, 1), (c::Rect{-5, -3, 96, 27}));
 }

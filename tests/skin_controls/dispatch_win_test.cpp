@@ -64,12 +64,11 @@ TEST(ControlDispatch, EveryWidgetClassWithAndWithoutItsMember) {
       {"TTrackBar follows xcCheckBox", Of<vcl::TTrackBar>(150, 36), "TSkinTrackBar", xcCheckBox, ""},
       {"TUpDown follows xcCheckBox", Of<vcl::TUpDown>(17, 22), "TSkinUpDown", xcCheckBox, ""},
       {"TProgressBar", Of<vcl::TProgressBar>(), "TSkinProgress", xcProgress, ""},
-      // Kinds whose skinners are not built yet: their rows attach nothing.
-      {"TMemo (without xcScrollbar an edit)", Of<vcl::TMemo>(100, 60), "", xcScrollbar, "TSkinEdit"},
-      {"TListView", Of<vcl::TListView>(100, 60), "", xcScrollbar, ""},
-      {"TScrollBar", Of<vcl::TScrollBar>(100, 17), "", xcScrollbar, ""},
-      {"TTabControl", Of<vcl::TTabControl>(100, 60), "", xcTab, ""},
-      {"TStatusBar", Of<vcl::TStatusBar>(), "", xcStatusBar, ""},
+      {"TMemo (without xcScrollbar an edit)", Of<vcl::TMemo>(100, 60), "TSkinScrollBar", xcScrollbar, "TSkinEdit"},
+      {"TListView", Of<vcl::TListView>(100, 60), "TSkinListView", xcScrollbar, ""},
+      {"TScrollBar", Of<vcl::TScrollBar>(100, 17), "TSkinScControl", xcScrollbar, ""},
+      {"TTabControl", Of<vcl::TTabControl>(100, 60), "TSkinTab", xcTab, ""},
+      {"TStatusBar", Of<vcl::TStatusBar>(), "TSkinStatusBar", xcStatusBar, ""},
       {"TLabel", Of<vcl::TLabel>(), "", xcButton, ""},
   };
   for (const Row& r : rows) {
@@ -135,7 +134,9 @@ TEST(ControlDispatch, ChildWindowsOfAPlainWindowByClassAndStyle) {
       {"drop-down list", "COMBOBOX", CBS_DROPDOWNLIST, "TSkinComBox"},
       {"edit", "EDIT", WS_BORDER, "TSkinEdit"},
       {"size grip", "SCROLLBAR", SBS_SIZEGRIP, "TSkinSizer"},
-      {"scroll bar: not hidden", "SCROLLBAR", SBS_HORZ, ""},
+      {"scroll bar: a real one", "SCROLLBAR", SBS_HORZ, "TSkinScControl"},
+      {"tab control", "SysTabControl32", 0, "TSkinTab"},
+      {"owner-drawn tab control", "SysTabControl32", TCS_OWNERDRAWFIXED, ""},
   };
   for (const Case& c : cases) {
     SkinnedForm f;

@@ -18,6 +18,10 @@ bool PumpUntil(const std::function<bool()>& done,
 // Dispatches what is already queued, then returns.
 void PumpPending();
 
+// Real mouse input (SendInput): `flags` of MOUSEEVENTF_*; with
+// MOUSEEVENTF_MOVE the cursor goes to the screen point `at`.
+void SendMouse(DWORD flags, POINT at = {});
+
 // Folder beside the test executable where screenshots and other artefacts go
 // (created on first use), with a trailing backslash.
 std::string OutputDir();

@@ -1,0 +1,112 @@
+#include "skin/controls/TSkinStatusBar.h"
+
+#include <commctrl.h>
+
+#include <vector>
+
+#include "skin/controls/PanelGeometry.h"
+#include "skin/data/TSkinData.h"
+#include "skin/windows/ScratchBitmap.h"
+#include "widgets/Handles.h"
+#include "widgets/TStatusBar.h"
+
+namespace vex::skin {
+
+namespace {
+
+// A panel's text and its drawing flags, as the control keeps them.
+std::string PanelTextOf(HWND bar, int index, unsigned& flags) {
+  const auto length = static_cast<DWORD>(SendMessageA(bar, SB_GETTEXTLENGTHA, index, 0));
+  std::vector<char> text(LOWORD(length) + 1, '\0');
+  const auto info = static_cast<DWORD>(SendMessageA(bar, SB_GETTEXTA, index, reinterpret_cast<LPARAM>(text.data())));
+  flags = HIWORD(info);
+  return text.data();
+}
+
+void FillLine(HDC dc, int left, int top, int right, int bottom, COLORREF colour) {
+  const RECT r{left, top, right, bottom};
+  vcl::BrushHandle brush(CreateSolidBrush(colour));
+  FillRect(dc, &r, brush.get());
+}
+
+}  // namespace
+
+std::string TSkinStatusBar::SimpleText() const {
+  if (auto* bar = dynamic_cast<vcl::TStatusBar*>(Control)) return bar->SimpleText();
+  unsigned flags = 0;
+  std::string text = PanelTextOf(Handle, SB_SIMPLEID, flags);
+  // Wine's status bar answers for its simple text as part 0 only.
+  if (text.empty()) text = PanelTextOf(Handle, 0, flags);
+  return text;
+}
+
+bool TSkinStatusBar::BeforeMessage(vcl::TMessage& m) { return !PaintsItself(m); }
+
+bool TSkinStatusBar::HasEdges() const {
+  return SkinData && SkinData->StatusBarEdges && !SkinData->StatusBarEdges->Image.Empty();
+}
+
+void TSkinStatusBar::Draw(HDC dc, const RECT& r) {
+  TScratchBitmap* buffer = ScratchBitmap();
+  if (!SkinData || !buffer || !Handle) return;
+  const int w = r.right - r.left, h = r.bottom - r.top;
+  if (w <= 0 || h <= 0) return;
+  buffer->SetSize(w, h);
+  {
+    HDC b = buffer->Dc();
+    vcl::DcState saved(b);
+    FillFace(b, RECT{0, 0, w, h});
+    if (Font) SelectObject(b, Font);
+    const vcl::TColor ink = SkinData->StatusBarEdges ? SkinData->StatusBarEdges->NormalColour2
+                            : Control                 ? Control->Font().Color()
+                                                      : vcl::clBtnText;
+    SetTextColor(b, vcl::ColorToRGB(ink));
+    const auto paint = [&](const RECT& at, const controls::PanelText& text, int bevel) {
+      if (HasEdges())
+        DrawEdgePanel(b, at, text.format, text.text, bevel);
+      else
+        DrawBevelPanel(b, at, text.format, text.text, bevel);
+    };
+    const int parts = static_cast<int>(SendMessageA(Handle, SB_GETPARTS, 0, 0));
+    unsigned flags = 0;
+    if (SendMessageA(Handle, SB_ISSIMPLE, 0, 0) || parts <= 0) {
+      paint(RECT{0, 0, w, h}, {SimpleText(), 0}, controls::kPanelLowered);
+    } else {
+      for (int i = 0; i < parts; ++i) {
+        RECT at{};
+        if (!SendMessageA(Handle, SB_GETRECT, i, reinterpret_cast<LPARAM>(&at))) continue;
+        const controls::PanelText text = controls::SplitPanelText(PanelTextOf(Handle, i, flags));
+        paint(at, text, controls::StatusPanelBevel(flags));
+      }
+    }
+  }
+  BlitBuffer(dc, r);
+}
+
+void TSkinStatusBar::DrawEdgePanel(HDC dc, const RECT& p, unsigned format, const std::string& text, int bevel) {
+  if (p.right < p.left || p.bottom < p.top) return;
+  TDataSkinObject& edges = *SkinData->StatusBarEdges;
+  DrawSkinFrame(Pictures(), dc, p, edges, 3, bevel, edges.Tile != 0, false);
+  const RECT inner{p.left + controls::kPanelTextInset, p.top, p.right - controls::kPanelTextInset, p.bottom};
+  DrawCaption(dc, inner, format, true, text.empty() ? " " : text);
+}
+
+void TSkinStatusBar::DrawBevelPanel(HDC dc, const RECT& p, unsigned format, const std::string& text, int bevel) {
+  RECT inner = p;
+  if (bevel == controls::kPanelLowered || bevel == controls::kPanelRaised) {
+    const COLORREF shadow = vcl::ColorToRGB(SkinData->ButtonShadow);
+    const COLORREF light = vcl::ColorToRGB(SkinData->ButtonHilight);
+    const COLORREF topLeft = bevel == controls::kPanelLowered ? shadow : light;
+    const COLORREF bottomRight = bevel == controls::kPanelLowered ? light : shadow;
+    FillLine(dc, p.left, p.top, p.right - 1, p.top + 1, topLeft);
+    FillLine(dc, p.left, p.top, p.left + 1, p.bottom - 1, topLeft);
+    FillLine(dc, p.right - 1, p.top, p.right, p.bottom, bottomRight);
+    FillLine(dc, p.left, p.bottom - 1, p.right, p.bottom, bottomRight);
+    InflateRect(&inner, -1, -1);
+  }
+  inner.left = p.left + controls::kPanelTextInset;
+  inner.right = p.right - controls::kPanelTextInset;
+  DrawCaption(dc, inner, format, true, text.empty() ? " " : text);
+}
+
+}  // namespace vex::skin

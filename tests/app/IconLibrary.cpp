@@ -1,0 +1,83 @@
+#include "IconLibrary.h"
+
+#include <windows.h>
+
+#include <cstdint>
+#include <cstring>
+#include <vector>
+
+namespace vex::app::test {
+namespace {
+
+#pragma pack(push, 2)
+struct GroupHeader {
+  WORD reserved, type, count;
+};
+struct GroupEntry {
+  BYTE width, height, colours, reserved;
+  WORD planes, bits;
+  DWORD bytes;
+  WORD id;
+};
+#pragma pack(pop)
+
+constexpr int kSide = 32;
+
+// An icon image as a resource holds it: the header (height doubled for the
+// mask), 32-bit colour rows bottom-up, then an all-opaque mask.
+std::vector<std::uint8_t> IconImage(std::uint32_t rgb) {
+  BITMAPINFOHEADER h{};
+  h.biSize = sizeof h;
+  h.biWidth = kSide;
+  h.biHeight = kSide * 2;
+  h.biPlanes = 1;
+  h.biBitCount = 32;
+  std::vector<std::uint8_t> bytes(sizeof h);
+  std::memcpy(bytes.data(), &h, sizeof h);
+  for (int y = 0; y < kSide; ++y)
+    for (int x = 0; x < kSide; ++x) {
+      const bool rim = x < 2 || y < 2 || x >= kSide - 2 || y >= kSide - 2;
+      const std::uint32_t c = rim ? 0x202020 : rgb;
+      bytes.insert(bytes.end(), {static_cast<std::uint8_t>(c), static_cast<std::uint8_t>(c >> 8),
+                                 static_cast<std::uint8_t>(c >> 16), 0xFF});
+    }
+  bytes.insert(bytes.end(), kSide * kSide / 8, 0);
+  return bytes;
+}
+
+std::uint32_t Hue(int i, int count) {
+  const int h = i * 1536 / (count > 0 ? count : 1);
+  const int up = h % 256, down = 255 - up;
+  switch (h / 256) {
+    case 0: return 0xFF0000 | up << 8;
+    case 1: return down << 16 | 0xFF00;
+    case 2: return 0xFF00 | up;
+    case 3: return down << 8 | 0xFF;
+    case 4: return up << 16 | 0xFF;
+    default: return 0xFF0000 | down;
+  }
+}
+
+}  // namespace
+
+bool WriteIconLibrary(const std::string& from, const std::string& path, int count) {
+  if (!CopyFileA(from.c_str(), path.c_str(), FALSE)) return false;
+  HANDLE update = BeginUpdateResourceA(path.c_str(), TRUE);
+  if (!update) return false;
+  bool ok = true;
+  for (int i = 0; i < count && ok; ++i) {
+    std::vector<std::uint8_t> image = IconImage(Hue(i, count));
+    const WORD id = static_cast<WORD>(i + 1);
+    ok = UpdateResourceA(update, RT_ICON, MAKEINTRESOURCEA(id), MAKELANGID(LANG_NEUTRAL, SUBLANG_NEUTRAL),
+                         image.data(), static_cast<DWORD>(image.size()));
+    struct {
+      GroupHeader header;
+      GroupEntry entry;
+    } group{{0, 1, 1}, {kSide, kSide, 0, 0, 1, 32, static_cast<DWORD>(image.size()), id}};
+    ok = ok && UpdateResourceA(update, RT_GROUP_ICON, MAKEINTRESOURCEA(id), MAKELANGID(LANG_NEUTRAL, SUBLANG_NEUTRAL),
+                               &group, sizeof group);
+  }
+  return EndUpdateResourceA(update, !ok) && ok;
+}
+
+}  // namespace vex::app::test
