@@ -15,19 +15,12 @@
 #include "skin/windows/TSkinManage.h"
 #include "skin_data_test_util.h"
 #include "widgets/Vcl.h"
+#include "win_test_support.h"
 
 namespace vs = vex::skin;
 using Clock = std::chrono::steady_clock;
 
 namespace {
-
-void Pump() {
-  MSG msg;
-  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&msg);
-    DispatchMessageA(&msg);
-  }
-}
 
 double MicrosecondsPerCall(int calls, const std::function<void()>& call) {
   call();
@@ -46,7 +39,7 @@ double MillisecondsToFirstPaint(bool skinned) {
   form->Show();
   HWND h = form->Handle();
   for (;;) {
-    Pump();
+    vex::test::PumpPending();
     vs::TSkinForm* frame = vs::FrameOf(h);
     const bool framed = !skinned || (frame && frame->FSkinState == vs::kSkinActive);
     if (framed && !GetUpdateRect(h, nullptr, FALSE) && !GetQueueStatus(QS_ALLINPUT)) break;
@@ -55,7 +48,7 @@ double MillisecondsToFirstPaint(bool skinned) {
   const double ms = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
   form->Free();
   Form1 = nullptr;
-  Pump();
+  vex::test::PumpPending();
   return ms;
 }
 
@@ -81,7 +74,7 @@ int main() {
   SetForegroundWindow(big);
   vs::TSkinForm* frame = nullptr;
   for (int i = 0; i < 500 && !(frame && frame->FSkinState == vs::kSkinActive); ++i) {
-    Pump();
+    vex::test::PumpPending();
     Sleep(2);
     frame = vs::FrameOf(big);
   }
@@ -90,7 +83,7 @@ int main() {
     return 1;
   }
   SetWindowPos(big, nullptr, 0, 0, 1920, 1080, SWP_NOMOVE | SWP_NOZORDER);
-  Pump();
+  vex::test::PumpPending();
   setvbuf(stdout, nullptr, _IONBF, 0);
   const double paint = MicrosecondsPerCall(200, [&] { frame->PaintFrame(); });
   // After a size change every side and the title are composed again.

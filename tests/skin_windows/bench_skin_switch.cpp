@@ -15,19 +15,12 @@
 #include "skin/windows/TSkinManage.h"
 #include "skin_data_test_util.h"
 #include "widgets/Vcl.h"
+#include "win_test_support.h"
 
 namespace vs = vex::skin;
 using Clock = std::chrono::steady_clock;
 
 namespace {
-
-void Pump() {
-  MSG msg;
-  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&msg);
-    DispatchMessageA(&msg);
-  }
-}
 
 double Ms(Clock::time_point a, Clock::time_point b) { return std::chrono::duration<double, std::milli>(b - a).count(); }
 
@@ -101,7 +94,7 @@ int main(int argc, char** argv) {
                              return f && f->FSkinState == vs::kSkinActive;
                            });
        ++i) {
-    Pump();
+    vex::test::PumpPending();
     Sleep(5);
   }
   std::vector<double> total, work;
@@ -113,7 +106,7 @@ int main(int argc, char** argv) {
     // itself is measured apart from that wait.
     vs::SkinManager()->DoPendingAction();
     while (!Repainted(windows)) {
-      Pump();
+      vex::test::PumpPending();
       MsgWaitForMultipleObjects(0, nullptr, FALSE, 1, QS_ALLINPUT);
     }
     const auto end = Clock::now();
@@ -122,7 +115,7 @@ int main(int argc, char** argv) {
     const auto wait = Clock::now();
     skin.SetSkinFile(other);
     while (changed < 2 * i + 2 || !Repainted(windows)) {
-      Pump();
+      vex::test::PumpPending();
       MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
     }
     total.push_back(Ms(wait, Clock::now()));

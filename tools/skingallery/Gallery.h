@@ -15,6 +15,10 @@
 
 #include "skin/data/TSkinData.h"
 
+namespace vcl {
+class TForm;
+}
+
 namespace gallery {
 
 struct Options {
@@ -51,5 +55,7 @@ TGalleryForm* StartGallery();
 
 // Places windows side by side on the screen as they are opened.
 POINT NextWindowPosition(int width, int height);
+// Shows a page's form and returns its window, for `Page::open`.
+HWND ShowPage(vcl::TForm* form);
 
 }  // namespace gallery

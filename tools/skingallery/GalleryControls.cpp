@@ -241,14 +241,9 @@ TControlsPage* MakeFieldsPage() {
   return p;
 }
 
-HWND Open(TControlsPage* page) {
-  page->Show();
-  return page->Handle();
-}
-
-const PageRegistrar gButtons{{"buttons", 20, [] { return Open(MakeButtonsPage()); }, nullptr}};
-const PageRegistrar gChecks{{"checks", 21, [] { return Open(MakeChecksPage()); }, nullptr}};
-const PageRegistrar gFields{{"fields", 22, [] { return Open(MakeFieldsPage()); }, nullptr}};
+const PageRegistrar gButtons{{"buttons", 20, [] { return ShowPage(MakeButtonsPage()); }, nullptr}};
+const PageRegistrar gChecks{{"checks", 21, [] { return ShowPage(MakeChecksPage()); }, nullptr}};
+const PageRegistrar gFields{{"fields", 22, [] { return ShowPage(MakeFieldsPage()); }, nullptr}};
 
 }  // namespace
 }  // namespace gallery

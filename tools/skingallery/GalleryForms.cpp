@@ -162,18 +162,8 @@ class TGallerySecond : public TForm {
   }
 };
 
-const PageRegistrar gMain{{"main", 0, [] {
-                             MainForm()->Show();
-                             return MainForm()->Handle();
-                           },
-                           nullptr}};
-
-const PageRegistrar gSecond{{"second", 10, [] {
-                               auto* form = New<TGallerySecond>(Application);
-                               form->Show();
-                               return form->Handle();
-                             },
-                             nullptr}};
+const PageRegistrar gMain{{"main", 0, [] { return ShowPage(MainForm()); }, nullptr}};
+const PageRegistrar gSecond{{"second", 10, [] { return ShowPage(New<TGallerySecond>(Application)); }, nullptr}};
 
 // A message box owned by the main form, as the program shows its results.
 const PageRegistrar gMessageBox{

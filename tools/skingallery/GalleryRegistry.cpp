@@ -23,6 +23,11 @@ vex::skin::TSkinData* Skin() { return gMainForm ? gMainForm->SkinData1 : nullptr
 const Options& CurrentOptions() { return gOptions; }
 Options& MutableOptions() { return gOptions; }
 
+HWND ShowPage(vcl::TForm* form) {
+  form->Show();
+  return form->Handle();
+}
+
 POINT NextWindowPosition(int width, int height) {
   const int screen = GetSystemMetrics(SM_CXSCREEN);
   if (gNextX + width > screen && gNextX > 10) {

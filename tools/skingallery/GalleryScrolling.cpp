@@ -214,13 +214,8 @@ TPartsPage* MakeTabsPage() {
   return p;
 }
 
-HWND Open(TForm* page) {
-  page->Show();
-  return page->Handle();
-}
-
-const PageRegistrar gScrolling{{"scrolling", 30, [] { return Open(MakeScrollingPage()); }, nullptr}};
-const PageRegistrar gTabs{{"tabs", 31, [] { return Open(MakeTabsPage()); }, nullptr}};
+const PageRegistrar gScrolling{{"scrolling", 30, [] { return ShowPage(MakeScrollingPage()); }, nullptr}};
+const PageRegistrar gTabs{{"tabs", 31, [] { return ShowPage(MakeTabsPage()); }, nullptr}};
 
 }  // namespace
 }  // namespace gallery
