@@ -6,17 +6,23 @@ namespace {
 
 char FoldAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
+// Whether the byte at i starts a two-byte character.
+bool StartsPair(std::string_view text, std::size_t i) {
+  return IsLeadByte(static_cast<unsigned char>(text[i])) && i + 1 < text.size() &&
+         IsTrailByte(static_cast<unsigned char>(text[i + 1]));
+}
+
 }  // namespace
 
 std::size_t LastPathDelimiter(std::string_view path) {
   std::size_t found = std::string_view::npos;
   for (std::size_t i = 0; i < path.size(); ++i) {
     const auto c = static_cast<unsigned char>(path[i]);
-    if (IsLeadByte(c) && i + 1 < path.size()) {
+    if (StartsPair(path, i)) {
       ++i;
       continue;
     }
-    if (c == '\\' || c == ':') found = i;
+    if (c == '\\' || c == '/' || c == ':') found = i;
   }
   return found;
 }
@@ -56,6 +62,26 @@ bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
 
 bool EqualsNoCase(std::string_view a, std::string_view b) {
   return a.size() == b.size() && StartsWithNoCase(a, b);
+}
+
+bool IsPlainFileName(std::string_view name) {
+  if (name.empty() || name == "." || name == "..") return false;
+  for (std::size_t i = 0; i < name.size(); ++i) {
+    const auto c = static_cast<unsigned char>(name[i]);
+    if (StartsPair(name, i)) {
+      ++i;  // a trail byte may be '\\' or '|'; it is part of its character
+      continue;
+    }
+    if (c < 0x20 || std::string_view("\\/:*?\"<>|").find(static_cast<char>(c)) != std::string_view::npos) return false;
+  }
+  return true;
+}
+
+std::string NumberedFileName(std::string_view name, int n) {
+  const std::size_t dot = name.rfind('.');
+  const std::string_view stem = name.substr(0, dot);
+  const std::string_view ext = dot == std::string_view::npos ? std::string_view() : name.substr(dot);
+  return std::string(stem) + "_" + std::to_string(n) + std::string(ext);
 }
 
 std::string QuoteIfBlank(std::string_view path) {

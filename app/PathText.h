@@ -11,9 +11,15 @@ namespace vex::app {
 
 // A GBK lead byte: the first byte of a two-byte character.
 constexpr bool IsLeadByte(unsigned char c) { return c >= 0x81 && c <= 0xFE; }
+// A byte that can follow a lead byte.  Any other byte after a lead byte is a
+// character of its own: "\x81/" holds a real '/', which the file functions
+// take for a separator.
+constexpr bool IsTrailByte(unsigned char c) { return c >= 0x40 && c <= 0xFE && c != 0x7F; }
 
-// Position of the last '\\' or ':' that is a character of its own (not the
-// trail byte of a two-byte character), or npos.
+// Position of the last '\\', '/' or ':' that is a character of its own (not
+// the trail byte of a two-byte character), or npos.  The shell and the file
+// functions take '/' for a separator as well, so a name part must stop at it:
+// "a/../../x.ico" is not a name.
 std::size_t LastPathDelimiter(std::string_view path);
 
 // The name part of a path: the text after the last delimiter.
@@ -35,6 +41,13 @@ bool StartsWithNoCase(std::string_view text, std::string_view prefix);
 
 // Case-blind equality by the same rule.
 bool EqualsNoCase(std::string_view a, std::string_view b);
+
+// A name that stays in the folder it is appended to: not empty, not "." or
+// "..", and free of separators and of the characters no file name may hold.
+bool IsPlainFileName(std::string_view name);
+
+// "stem_n.ext" for "stem.ext" (n >= 2): the n-th free name for a file.
+std::string NumberedFileName(std::string_view name, int n);
 
 // Wraps the text in double quotes when it contains a blank, for a command line.
 std::string QuoteIfBlank(std::string_view path);

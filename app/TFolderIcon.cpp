@@ -1,6 +1,7 @@
 #include "app/TFolderIcon.h"
 
 #include <array>
+#include <optional>
 
 #include "app/EAppError.h"
 #include "app/IniValue.h"
@@ -20,6 +21,13 @@ bool HasKey(const std::vector<std::string>& keys, const std::string& key) {
   return false;
 }
 
+// An icon file larger than this is not compared, so never taken for a copy
+// already there; real icons are a few hundred kilobytes at most.
+constexpr std::size_t kMaxCopiedIcon = 64u << 20;
+// x.ico, x_2.ico, ... : a folder holding this many icons of one name gets a
+// reference to the icon instead of yet another copy.
+constexpr int kMaxNumberedNames = 1000;
+
 }  // namespace
 
 std::string TFolderIcon::DesktopIniPath(const std::string& folder) { return folder + "\\Desktop.ini"; }
@@ -35,16 +43,12 @@ void TFolderIcon::Apply(const std::string& folder, const TIconReference& icon, b
   // would hide the icon written here.
   if (FPlatform.FileExists(ini) && HasKey(FPlatform.IniKeys(ini, kShellClassInfo), "IconResource"))
     FPlatform.DeleteIniKey(ini, kShellClassInfo, "IconResource");
-  if (copyIco && ico) {
-    const std::string name = FileNamePart(icon.File);
-    const std::string copy = folder + "\\" + name;
-    // Copying an icon that already lies in the folder onto itself fails; the
-    // entry below names it correctly all the same.
-    FPlatform.CopyFileReplacing(icon.File, copy);
+  const std::string copyName = copyIco && ico ? CopyIntoFolder(folder, icon.File) : std::string();
+  if (!copyName.empty()) {
     Write(ini, "IconIndex", "0");
-    Write(ini, "IconFile", "./" + name);
+    Write(ini, "IconFile", "./" + copyName);
     HideFile(ini);
-    HideFile(copy);
+    HideFile(folder + "\\" + copyName);
   } else {
     Write(ini, "IconIndex", std::to_string(ico ? 0 : icon.Index));
     Write(ini, "IconFile", icon.File);
@@ -52,6 +56,24 @@ void TFolderIcon::Apply(const std::string& folder, const TIconReference& icon, b
   }
   MarkFolder(folder);
   FPlatform.NotifyFolderChanged(folder);
+}
+
+std::string TFolderIcon::CopyIntoFolder(const std::string& folder, const std::string& file) {
+  const std::string name = FileNamePart(file);
+  // The name comes from the user's choice or from a Desktop.ini someone else
+  // wrote: it must name a file in this folder and nowhere else.
+  if (!IsPlainFileName(name)) return {};
+  const std::optional<std::string> bytes = FPlatform.ReadFileBytes(file, kMaxCopiedIcon);
+  // The first name that is free, or that holds these very bytes already (the
+  // icon lies in the folder, or an earlier apply copied it): a different file
+  // of the user's is never replaced.
+  for (int n = 1; n <= kMaxNumberedNames; ++n) {
+    const std::string candidate = n == 1 ? name : NumberedFileName(name, n);
+    const std::string path = folder + "\\" + candidate;
+    if (!FPlatform.FileExists(path)) return FPlatform.CopyFileReplacing(file, path) ? candidate : std::string();
+    if (bytes && FPlatform.ReadFileBytes(path, kMaxCopiedIcon) == bytes) return candidate;
+  }
+  return {};
 }
 
 bool TFolderIcon::Restore(const std::string& folder) {

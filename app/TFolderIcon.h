@@ -18,7 +18,9 @@ class TFolderIcon {
   static std::string DesktopIniPath(const std::string& folder);
 
   // Writes IconIndex, then IconFile; with `copyIco` an .ico file is first
-  // copied into the folder and named "./name". Hides Desktop.ini (and the
+  // copied into the folder and named "./name" (or "./name_2.ico" and so on
+  // when the folder holds a different file of that name).  When it cannot be
+  // copied, the icon is named where it lies. Hides Desktop.ini (and the
   // copy), marks the folder as a system folder and tells the shell.
   // Throws EAppError "Unable to write to ..." when Desktop.ini cannot be written;
   // nothing after the failed write happens then.
@@ -36,6 +38,10 @@ class TFolderIcon {
   void HideFile(const std::string& path);
 
  private:
+  // Copies an .ico file into the folder under its own name, or the first
+  // numbered name that is free; a file there with the same bytes is taken as
+  // it is.  Returns the name used, or empty when nothing could be copied.
+  std::string CopyIntoFolder(const std::string& folder, const std::string& file);
   void MarkFolder(const std::string& folder);
   void Write(const std::string& ini, const std::string& key, const std::string& value);
 

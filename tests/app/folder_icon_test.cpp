@@ -1,6 +1,8 @@
 // Applying, restoring and reading a folder's Desktop.ini, on the in-memory platform.
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include "FakePlatform.h"
 #include "app/EAppError.h"
 #include "app/TFolderIcon.h"
@@ -59,6 +61,70 @@ TEST_F(FolderIconTest, ReapplyingACopiedIconOntoItselfStillNamesIt) {
   F.Apply("D:\\Photos", read, true);  // the copy onto itself fails, harmlessly
   EXPECT_EQ(P.ReadIni(kIni, ".ShellClassInfo", "IconFile", ""), "./star.ico");
   EXPECT_EQ(P.Files.at("D:\\Photos\\star.ico"), "ICON");
+}
+
+// An IconFile read from someone else's Desktop.ini, copied with the copy
+// option on: the copy lands in the target folder under the name part, never
+// where "/.." would lead.
+TEST_F(FolderIconTest, CopyNeverLeavesTheTargetFolder) {
+  const struct {
+    const char* source;
+    const char* copyName;  // empty: nothing copied, the icon is named where it lies
+  } cases[] = {
+      {"C:\\src\\d1\\d2\\a/../../x.ico", "x.ico"},
+      {"C:\\src\\d1\\d2\\a/..\\..\\x.ico", "x.ico"},
+      {"C:/src/x.ico", "x.ico"},
+      {"C:\\src\\\x81/../x.ico", "x.ico"},
+      {"C:\\src\\x?.ico", ""},
+  };
+  for (const auto& c : cases) {
+    FakePlatform p;
+    p.Files[c.source] = "ICON";
+    TFolderIcon f{p};
+    f.Apply("D:\\Photos", {c.source, 0}, true);
+    for (const auto& [path, bytes] : p.Files) {
+      if (path == c.source || path == kIni) continue;
+      EXPECT_EQ(path, std::string("D:\\Photos\\") + c.copyName) << c.source << ": a copy at " << path;
+    }
+    const std::string named = p.ReadIni(kIni, ".ShellClassInfo", "IconFile", "");
+    EXPECT_EQ(named, *c.copyName ? std::string("./") + c.copyName : std::string(c.source)) << c.source;
+  }
+}
+
+// The folder holds a file of the icon's name already: it is the user's and
+// stays; the copy takes the first free numbered name, or a name that holds
+// these very bytes already.
+TEST_F(FolderIconTest, CopyNeverReplacesAnotherFileOfTheSameName) {
+  const struct {
+    const char* name;
+    std::map<std::string, std::string> there;  // files in D:\Photos before
+    const char* used;
+  } cases[] = {
+      {"nothing there", {}, "star.ico"},
+      {"the same icon there", {{"star.ico", "ICON"}}, "star.ico"},
+      {"another file there", {{"star.ico", "MINE"}}, "star_2.ico"},
+      {"two others there", {{"star.ico", "MINE"}, {"star_2.ico", "ALSO"}}, "star_3.ico"},
+      {"an earlier copy numbered", {{"star.ico", "MINE"}, {"star_2.ico", "ICON"}}, "star_2.ico"},
+  };
+  for (const auto& c : cases) {
+    FakePlatform p;
+    p.Folders.insert("E:\\icons");
+    p.Files["E:\\icons\\star.ico"] = "ICON";
+    for (const auto& [name, bytes] : c.there) p.Files["D:\\Photos\\" + name] = bytes;
+    TFolderIcon f{p};
+    f.Apply("D:\\Photos", {"E:\\icons\\star.ico", 0}, true);
+    for (const auto& [name, bytes] : c.there) EXPECT_EQ(p.Files.at("D:\\Photos\\" + name), bytes) << c.name << ": " << name;
+    EXPECT_EQ(p.Files.at(std::string("D:\\Photos\\") + c.used), "ICON") << c.name;
+    EXPECT_EQ(p.ReadIni(kIni, ".ShellClassInfo", "IconFile", ""), std::string("./") + c.used) << c.name;
+    EXPECT_EQ(p.Started.at(1), std::string("attrib +h D:\\Photos\\") + c.used) << c.name;
+  }
+}
+
+// A copy that fails leaves no entry naming a file that is not there.
+TEST_F(FolderIconTest, AnIconThatCannotBeCopiedIsNamedWhereItLies) {
+  F.Apply("D:\\Photos", {"E:\\icons\\gone.ico", 4}, true);
+  EXPECT_EQ(Ini(), "[.ShellClassInfo]\r\nIconIndex=0\r\nIconFile=E:\\icons\\gone.ico\r\n");
+  EXPECT_FALSE(P.FileExists("D:\\Photos\\gone.ico"));
 }
 
 TEST_F(FolderIconTest, BlanksAreQuotedForAttribButNotInTheIniPath) {

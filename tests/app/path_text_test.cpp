@@ -25,6 +25,50 @@ TEST(PathText, NamePartAfterDriveColonOrWithoutDirectory) {
   EXPECT_EQ(FileNamePart("D:\\x\\"), "");
 }
 
+// The shell and the file functions take '/' for a separator too: a name part
+// that kept one could climb out of the folder it is appended to.
+TEST(PathText, SlashEndsTheDirectoryPartAsBackslashDoes) {
+  const struct {
+    const char* path;
+    const char* name;
+    const char* directory;
+  } cases[] = {
+      {"C:\\src\\d1\\d2\\a/../../x.ico", "x.ico", "C:\\src\\d1\\d2\\a/../../"},
+      {"C:/icons/x.ico", "x.ico", "C:/icons/"},
+      {"a/x.ico", "x.ico", "a/"},
+      {"D:\\x/", "", "D:\\x/"},
+      {"C:x/y.ico", "y.ico", "C:x/"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(FileNamePart(c.path), c.name) << c.path;
+    EXPECT_EQ(DirectoryPart(c.path), c.directory) << c.path;
+  }
+  // '/' is never a trail byte: after a lead byte it is still a separator.
+  EXPECT_EQ(FileNamePart("C:\\d\\\x81/..\x81/x.ico"), "x.ico");
+  EXPECT_EQ(FileNamePart("C:\\d\\\x81\\x.ico"), "\x81\\x.ico");
+}
+
+TEST(PathText, PlainFileNamesStayInTheirFolder) {
+  const struct {
+    const char* name;
+    bool plain;
+  } cases[] = {
+      {"x.ico", true},          {"..ico", true},      {"\x81\x5c.ico", true},  // trail byte '\'
+      {"", false},              {".", false},         {"..", false},
+      {"a/b.ico", false},       {"a\\b.ico", false}, {"c:x.ico", false},
+      {"x?.ico", false},        {"x*.ico", false},    {"x|.ico", false},
+      {"\"x\".ico", false},    {"<x>.ico", false},   {"x\t.ico", false},
+      {"\x81/..ico", false},    {"\x81:x.ico", false},  // no trail bytes: real separators
+  };
+  for (const auto& c : cases) EXPECT_EQ(IsPlainFileName(c.name), c.plain) << c.name;
+}
+
+TEST(PathText, NumberedNamesGoBeforeTheExtension) {
+  EXPECT_EQ(NumberedFileName("x.ico", 2), "x_2.ico");
+  EXPECT_EQ(NumberedFileName("a.b.ico", 3), "a.b_3.ico");
+  EXPECT_EQ(NumberedFileName("noext", 2), "noext_2");
+}
+
 TEST(PathText, IcoTestIsCaseSensitiveAndUsesTheLastDot) {
   EXPECT_TRUE(IsIcoFile("D:\\a.b\\x.ico"));
   EXPECT_TRUE(IsIcoFile("x.tar.ico"));
