@@ -107,10 +107,21 @@ FormRow ChooseFormRow(const FormFacts& facts, std::uint32_t skinControls) {
 
 ChildEffect ChooseChildWindow(const std::string& name, std::uint32_t style) {
   if (name == "button") {
-    if ((style & 7) == 7) return ChildEffect::kNone;  // a group box
-    if ((style & 3) == 3 || (style & 2) == 2 || (style & 5) == 5) return ChildEffect::kCheckBox;
-    if ((style & 9) == 9 || (style & 4) == 4) return ChildEffect::kRadioButton;
-    return ChildEffect::kButton;
+    // The button's kind is the whole type field (BS_TYPEMASK), not single
+    // bits of it: owner-drawn (0xB), push box (0xA), split buttons (0xC,
+    // 0xD) and command links (0xE, 0xF) share bits with the check and radio
+    // kinds and must not get their glyphs.
+    switch (style & 0xF) {
+      case 0x7: return ChildEffect::kNone;  // a group box
+      case 0xB: return ChildEffect::kNone;  // owner-drawn: its owner paints it
+      case 0x2:
+      case 0x3:
+      case 0x5:
+      case 0x6: return ChildEffect::kCheckBox;
+      case 0x4:
+      case 0x9: return ChildEffect::kRadioButton;
+      default: return ChildEffect::kButton;  // push, user, push box, split, command link
+    }
   }
   if (name == "combobox") return (style & 3) != 1 ? ChildEffect::kComboBox : ChildEffect::kNone;
   if (name == "comboboxex32") return ChildEffect::kComboBoxOfChild;
