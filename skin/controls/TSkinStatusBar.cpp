@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <cwchar>
 #include <vector>
 
 #include "skin/controls/PanelGeometry.h"
@@ -12,16 +13,29 @@
 
 namespace vex::skin {
 
-namespace {
-
-// A panel's text and its drawing flags, as the control keeps them.
-std::string PanelTextOf(HWND bar, int index, unsigned& flags) {
-  const auto length = static_cast<DWORD>(SendMessageA(bar, SB_GETTEXTLENGTHA, index, 0));
-  std::vector<char> text(LOWORD(length) + 1, '\0');
-  const auto info = static_cast<DWORD>(SendMessageA(bar, SB_GETTEXTA, index, reinterpret_cast<LPARAM>(text.data())));
+std::string StatusPanelText(HWND bar, int index, unsigned& flags) {
+  // The length answers count characters while the ANSI text of a Chinese
+  // panel takes two bytes each, and SB_GETTEXT writes without a size: the
+  // text is read as UTF-16 into a buffer of exactly its length and converted
+  // here.  The length answer also carries the drawing flags, for owner-drawn
+  // panels too, whose SB_GETTEXT answer is the application's own value.
+  const auto info = static_cast<DWORD>(SendMessageW(bar, SB_GETTEXTLENGTHW, index, 0));
   flags = HIWORD(info);
-  return text.data();
+  if (flags & SBT_OWNERDRAW) return {};
+  const std::size_t length = LOWORD(info);
+  if (!length) return {};
+  std::vector<wchar_t> wide(length + 1, L'\0');
+  SendMessageW(bar, SB_GETTEXTW, index, reinterpret_cast<LPARAM>(wide.data()));
+  wide.back() = L'\0';
+  const int chars = static_cast<int>(wcslen(wide.data()));
+  const int bytes = WideCharToMultiByte(CP_ACP, 0, wide.data(), chars, nullptr, 0, nullptr, nullptr);
+  if (bytes <= 0) return {};
+  std::string text(static_cast<std::size_t>(bytes), '\0');
+  WideCharToMultiByte(CP_ACP, 0, wide.data(), chars, text.data(), bytes, nullptr, nullptr);
+  return text;
 }
+
+namespace {
 
 void FillLine(HDC dc, int left, int top, int right, int bottom, COLORREF colour) {
   const RECT r{left, top, right, bottom};
@@ -34,9 +48,9 @@ void FillLine(HDC dc, int left, int top, int right, int bottom, COLORREF colour)
 std::string TSkinStatusBar::SimpleText() const {
   if (auto* bar = dynamic_cast<vcl::TStatusBar*>(Control)) return bar->SimpleText();
   unsigned flags = 0;
-  std::string text = PanelTextOf(Handle, SB_SIMPLEID, flags);
+  std::string text = StatusPanelText(Handle, SB_SIMPLEID, flags);
   // Wine's status bar answers for its simple text as part 0 only.
-  if (text.empty()) text = PanelTextOf(Handle, 0, flags);
+  if (text.empty()) text = StatusPanelText(Handle, 0, flags);
   return text;
 }
 
@@ -75,7 +89,7 @@ void TSkinStatusBar::Draw(HDC dc, const RECT& r) {
       for (int i = 0; i < parts; ++i) {
         RECT at{};
         if (!SendMessageA(Handle, SB_GETRECT, i, reinterpret_cast<LPARAM>(&at))) continue;
-        const controls::PanelText text = controls::SplitPanelText(PanelTextOf(Handle, i, flags));
+        const controls::PanelText text = controls::SplitPanelText(StatusPanelText(Handle, i, flags));
         paint(at, text, controls::StatusPanelBevel(flags));
       }
     }

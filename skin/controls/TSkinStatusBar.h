@@ -11,6 +11,11 @@
 
 namespace vex::skin {
 
+// Panel `index` of a status bar (SB_SIMPLEID for the simple text): its text
+// in the system code page and, in `flags`, its drawing flags (SBT_*).  An
+// owner-drawn panel has no text.
+std::string StatusPanelText(HWND bar, int index, unsigned& flags);
+
 class TSkinStatusBar : public TSkinControl {
  public:
   using TSkinControl::TSkinControl;
