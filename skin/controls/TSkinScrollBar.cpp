@@ -299,9 +299,11 @@ void TSkinScrollBar::TrackThumb(int index, UINT scrollMessage, POINT pressed) {
 bool TSkinScrollBar::Gone(HWND window) const { return !Attached() || Handle != window || !IsWindow(window); }
 
 void TSkinScrollBar::EndTracking(HWND window, UINT scrollMessage) {
-  // Positions posted along the drag reach the window before the last one.
+  // Positions posted along the drag reach the window before the last one,
+  // also when the skinner let go of the window during the drag (skinning
+  // switched off by a pending action): the window's own drag still ends.
   MSG msg;
-  while (!Gone(window) && PeekMessageA(&msg, window, scrollMessage, scrollMessage, PM_REMOVE)) {
+  while (IsWindow(window) && PeekMessageA(&msg, window, scrollMessage, scrollMessage, PM_REMOVE)) {
     // Wine hands out WM_QUIT whatever the filter: it stays for the loop outside.
     if (msg.message == WM_QUIT) {
       PostQuitMessage(static_cast<int>(msg.wParam));
@@ -311,7 +313,7 @@ void TSkinScrollBar::EndTracking(HWND window, UINT scrollMessage) {
   }
   Tracking = false;
   FTrackCancelled = false;
-  if (Gone(window)) return;
+  if (!IsWindow(window)) return;
   if (GetCapture() == window) ReleaseCapture();
   SendMessageA(window, scrollMessage, MAKEWPARAM(SB_THUMBPOSITION, FLastSent), 0);
 }

@@ -2,7 +2,8 @@
 // positions it sends along the drag, its clamping past both ends with and
 // without a page, the start position for a release without a move, and
 // every way a drag ends (the button up anywhere, the button found up, the
-// window destroyed, WM_CANCELMODE, a lost capture, WM_QUIT).  A held thumb
+// window destroyed, WM_CANCELMODE, a lost capture, WM_QUIT, the skinner
+// detached).  A held thumb
 // costs the GUI thread next to no processor time.
 #include <windows.h>
 #include <windowsx.h>
@@ -106,7 +107,7 @@ TEST(ThumbTracking, PositionsAlongTheDragAndClampingAtBothEnds) {
 }
 
 TEST(ThumbTracking, EveryWayADragEnds) {
-  enum class End { kUpElsewhere, kButtonFoundUp, kDestroyed, kCancelMode, kCaptureLost, kQuit };
+  enum class End { kUpElsewhere, kButtonFoundUp, kDestroyed, kCancelMode, kCaptureLost, kQuit, kDetached };
   struct Case {
     const char* name;
     End end;
@@ -119,6 +120,8 @@ TEST(ThumbTracking, EveryWayADragEnds) {
       {"WM_CANCELMODE", End::kCancelMode, true},
       {"capture taken away", End::kCaptureLost, true},
       {"WM_QUIT, passed on", End::kQuit, true},
+      // Skinning switched off mid-drag: the window's drag still ends.
+      {"skinner detached", End::kDetached, true},
   };
   for (const Case& c : cases) {
     SkinnedForm f;
@@ -135,6 +138,7 @@ TEST(ThumbTracking, EveryWayADragEnds) {
         case End::kCancelMode: SendMessageA(t.window, WM_CANCELMODE, 0, 0); break;
         case End::kCaptureLost: SetCapture(other); break;
         case End::kQuit: PostQuitMessage(7); break;
+        case End::kDetached: t.skinner->Detach(); break;
       }
     });
     // Should the drag not end, this ends it, late.
@@ -157,6 +161,9 @@ TEST(ThumbTracking, EveryWayADragEnds) {
       MSG quit;
       ASSERT_TRUE(PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) << "the loop outside gets WM_QUIT";
       EXPECT_EQ(quit.wParam, 7u);
+    }
+    if (c.end != End::kCaptureLost) {
+      EXPECT_EQ(GetCapture(), nullptr) << c.name << ": the capture is released";
     }
     if (GetCapture() == other) ReleaseCapture();
   }
