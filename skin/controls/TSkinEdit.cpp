@@ -11,22 +11,31 @@ namespace vex::skin {
 
 TSkinEdit::~TSkinEdit() { Detach(); }
 
-void TSkinEdit::Detach() {
+void TSkinEdit::ReleaseUpDown() {
   if (TSkinUpDown* upDown = FUpDown) {
     FUpDown = nullptr;
     upDown->Detach();
     upDown->Release();
   }
+}
+
+void TSkinEdit::Detach() {
+  ReleaseUpDown();
   TSkinControl::Detach();
 }
 
 void TSkinEdit::FindUpDown(HWND edit) {
-  for (HWND child = GetTopWindow(edit); child; child = GetWindow(child, GW_HWNDNEXT)) {
+  HWND spin = nullptr;
+  for (HWND child = GetTopWindow(edit); child && !spin; child = GetWindow(child, GW_HWNDNEXT)) {
     const std::string name = WindowClassName(child);
-    if (name != "msctls_updown32" && name != "TSpinButton") continue;
+    if (name == "msctls_updown32" || name == "TSpinButton") spin = child;
+  }
+  // A spin window destroyed (and perhaps made again) leaves its skinner
+  // detached: the new one gets a skinner of its own.
+  if (FUpDown && (!FUpDown->Attached() || FUpDown->Handle != spin)) ReleaseUpDown();
+  if (spin && !FUpDown) {
     FUpDown = new TSkinUpDown(nullptr);
-    FUpDown->AttachHandle(child, SkinData, Canvas);
-    return;
+    FUpDown->AttachHandle(spin, SkinData, Canvas);
   }
 }
 
@@ -41,7 +50,7 @@ void TSkinEdit::AfterMessage(vcl::TMessage& m) {
 
 void TSkinEdit::Draw(HDC dc, const RECT& r) {
   if (!SkinData) return;
-  if (!FUpDown) FindUpDown(Handle);
+  FindUpDown(Handle);
   RECT client{};
   GetClientRect(Handle, &client);
   // No border, nothing to redraw.

@@ -67,6 +67,40 @@ TEST(SkinEdit, KeepsOneRingAroundASpinButtonAndSkinsIt) {
   EXPECT_EQ(skinner->UpDown(), nullptr);
 }
 
+// The spin window of an edit destroyed, and made again or not: the skinner
+// follows, a new spin gets a skinner of its own and the rings match.
+TEST(SkinEdit, ASpinMadeAgainIsSkinnedAgain) {
+  const struct {
+    const char* name;
+    bool madeAgain;
+  } cases[] = {{"spin destroyed", false}, {"spin destroyed and made again", true}};
+  for (const auto& c : cases) {
+    SkinnedForm f;
+    auto* edit = f.Add<vcl::TEdit>(10, 10, 120, 21);
+    auto makeSpin = [&] {
+      return CreateWindowExA(0, UPDOWN_CLASSA, "", WS_CHILD | WS_VISIBLE, 98, 0, 16, 17, edit->Handle(), nullptr,
+                             GetModuleHandleA(nullptr), nullptr);
+    };
+    HWND first = makeSpin();
+    auto* skinner = f.Attach<TSkinEdit>(edit);
+    DrawOffscreen(*skinner, 0x123456);
+    ASSERT_NE(skinner->UpDown(), nullptr) << c.name;
+    DestroyWindow(first);
+    HWND second = c.madeAgain ? makeSpin() : nullptr;
+    const Pixels p = DrawOffscreen(*skinner, 0x123456);
+    if (c.madeAgain) {
+      ASSERT_NE(skinner->UpDown(), nullptr) << c.name;
+      EXPECT_EQ(skinner->UpDown()->Handle, second) << c.name;
+      EXPECT_TRUE(skinner->UpDown()->Attached()) << c.name;
+      EXPECT_EQ(SendMessageA(second, WM_ERASEBKGND, 0, 0), 1) << c.name << ": painted by its skinner";
+      EXPECT_EQ(RingsAt(p, 10).second, 0x123456u) << c.name << ": one ring around a spin";
+    } else {
+      EXPECT_EQ(skinner->UpDown(), nullptr) << c.name;
+      EXPECT_EQ(RingsAt(p, 10).second, 0xFFFFFFu) << c.name << ": two rings without a spin";
+    }
+  }
+}
+
 TEST(SkinEdit, AnEditWithoutBorderIsLeftAlone) {
   SkinnedForm f;
   HWND raw = f.RawChild("EDIT", ES_AUTOHSCROLL, 10, 10, 120, 20);
