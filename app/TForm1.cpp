@@ -8,6 +8,7 @@
 #include "app/PathText.h"
 #include "app/TWinPlatform.h"
 #include "app/usage/UsageAddress.h"
+#include "iconbrowser/IconFiles.h"
 #include "res/resource_ids.h"
 
 using namespace vcl;
@@ -216,9 +217,10 @@ void TForm1::PaintIcon(const vex::app::TIconReference& icon) {
     Image1->Picture().Icon().Assign(loaded);
     return;
   }
-  // ExtractIconA gives the large (32 x 32) icon; 1 means "not a file with icons".
-  HICON extracted = ExtractIconA(GetModuleHandleA(nullptr), icon.File.c_str(), static_cast<UINT>(icon.Index));
-  if (extracted && extracted != reinterpret_cast<HICON>(1)) Image1->Picture().Icon().SetHandle(extracted);
+  // The large (32 x 32) icon; none for a file without icons or for the index
+  // -1 other tools write, which would ask for the icon count instead.
+  if (HICON extracted = vex::iconbrowser::ExtractIconAt(icon.File, icon.Index))
+    Image1->Picture().Icon().SetHandle(extracted);
 }
 
 void TForm1::OpenUrl(const std::string& url) { vcl::ShellExecute(Handle(), "open", url, "", "", SW_SHOWMAXIMIZED); }

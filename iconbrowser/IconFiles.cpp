@@ -10,6 +10,10 @@ int IconCount(const std::string& path) {
 }
 
 HICON ExtractIconAt(const std::string& path, int index) {
+  // Index -1 asks ExtractIcon for the file's icon count, not for an icon: a
+  // count kept as an icon handle would later be drawn and destroyed.  Other
+  // negative indexes are resource ids and stay valid.
+  if (index == -1) return nullptr;
   HICON icon = ExtractIconA(GetModuleHandleA(nullptr), path.c_str(), static_cast<UINT>(index));
   // ExtractIcon answers 1, not an icon, for a file of a kind it does not know.
   if (reinterpret_cast<INT_PTR>(icon) == 1) return nullptr;

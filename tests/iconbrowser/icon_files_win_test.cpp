@@ -35,6 +35,20 @@ TEST(IconFiles, FilesWithoutIconsGiveNone) {
   }
 }
 
+// IconIndex=-1 in a Desktop.ini (other tools write it) asks ExtractIcon for
+// the icon count: no icon, never the count kept as a handle.
+TEST(IconFiles, IndexesWithoutAnIconGiveNone) {
+  const struct {
+    const char* name;
+    int index;
+  } cases[] = {{"-1, the count query", -1}, {"one past the last", 3}, {"far past the last", 1000}};
+  for (const auto& c : cases) {
+    HICON icon = ExtractIconAt(Fixture("icons3.dll"), c.index);
+    // Not destroyed when the test fails: a count is no handle of ours.
+    EXPECT_EQ(icon, nullptr) << c.name;
+  }
+}
+
 TEST(IconFiles, ExtractsEachIconAtTheLargeSize) {
   for (int i = 0; i < 3; ++i) {
     HICON icon = ExtractIconAt(Fixture("icons3.dll"), i);
