@@ -37,3 +37,14 @@ function(vexilo_add_test name)
     gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60)
   endif()
 endfunction()
+
+# vexilo_add_bench(NAME)
+# Registers a benchmark (a program that prints figures and fails only when it
+# cannot run) with CTest in the "bench" configuration only: the default test
+# run leaves it out, and it runs by name with
+#   ctest --test-dir build/windows -C bench -R NAME   (scripts/ctest-wine likewise)
+# or all of them with -C bench -L bench.
+function(vexilo_add_bench name)
+  add_test(NAME ${name} COMMAND ${name} CONFIGURATIONS bench)
+  set_tests_properties(${name} PROPERTIES LABELS bench)
+endfunction()
