@@ -7,7 +7,7 @@
 
 namespace vex::app {
 
-// Creates FormIconExplorer, without an owner.
+// Creates FormIconExplorer, without an owner, on the program's folder.
 void CreateIconBrowser();
 // Opens it modally on a folder; true and the chosen icon when accepted.
 bool ExecuteIconBrowser(const std::string& folder, TIconReference& chosen);
