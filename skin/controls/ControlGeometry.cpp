@@ -1,6 +1,7 @@
 #include "skin/controls/ControlGeometry.h"
 
 #include <algorithm>
+#include <cstdint>
 
 #include "widgets/ButtonLayout.h"
 
@@ -174,8 +175,9 @@ bool FrameFits(int imageWidth, int imageHeight, int frameCount, int frame, int l
   if (frameCount < 1 || frame < 1 || frame > frameCount || imageHeight <= 0) return false;
   const int frameWidth = imageWidth / frameCount;
   if (frameWidth <= 0) return false;
-  const int l = std::max(leftWidth, 0), t = std::max(topHeight, 0);
-  const int r = std::max(rightWidth, 0), b = std::max(bottomHeight, 0);
+  // The margins are the skin's, up to 2^31 - 1 each: summed in 64 bits.
+  const std::int64_t l = std::max(leftWidth, 0), t = std::max(topHeight, 0);
+  const std::int64_t r = std::max(rightWidth, 0), b = std::max(bottomHeight, 0);
   return l + r <= frameWidth && t + b <= imageHeight;
 }
 

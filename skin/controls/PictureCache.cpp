@@ -1,3 +1,4 @@
+#include "skin/data/DrawBounds.h"
 #include "skin/controls/PictureCache.h"
 
 #include <algorithm>
@@ -44,6 +45,7 @@ HDC TPictureCache::Find(std::uint64_t key, int width, int height, const std::fun
     Select(it->bitmap.get());
     return FDc.get();
   }
+  if (!bounds::BitmapFits(width, height)) return nullptr;
   HDC screen = GetDC(nullptr);
   vcl::BitmapHandle bitmap(CreateCompatibleBitmap(screen, width, height));
   ReleaseDC(nullptr, screen);

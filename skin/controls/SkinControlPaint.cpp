@@ -1,6 +1,7 @@
 // TSkinControl: painting and the drawing helpers every skinner shares.
 #include <algorithm>
 
+#include "skin/data/DrawBounds.h"
 #include "skin/controls/ControlGeometry.h"
 #include "skin/controls/TSkinControl.h"
 #include "skin/data/BitmapHelpers.h"
@@ -163,7 +164,7 @@ void TSkinControl::DrawCaption(HDC dc, const RECT& rect, UINT format, bool enabl
 void TSkinControl::DrawGlyphFrame(HDC dc, const RECT& rect, int frameCount, int frame, vcl::TBitmap& glyph) {
   if (glyph.Empty() || frameCount < 1) return;
   const int w = glyph.Width() / frameCount, h = glyph.Height();
-  if (w <= 0 || h <= 0 || frame < 1 || frame > frameCount) return;
+  if (!bounds::BitmapFits(w, h) || frame < 1 || frame > frameCount) return;
   ScreenDc screen;
   OwnedBitmap work(CreateCompatibleBitmap(screen.Get(), w, h));
   if (!work) return;

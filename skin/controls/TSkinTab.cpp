@@ -1,3 +1,4 @@
+#include "skin/data/DrawBounds.h"
 #include "skin/controls/TSkinTab.h"
 
 #include <commctrl.h>
@@ -142,7 +143,7 @@ void TSkinTab::Draw(HDC dc, const RECT& r) {
   const int selected = static_cast<int>(SendMessageA(Handle, TCM_GETCURFOCUS, 0, 0));
   auto images = reinterpret_cast<HIMAGELIST>(SendMessageA(Handle, TCM_GETIMAGELIST, 0, 0));
   const int ww = strip.work.width, wh = strip.work.height;
-  if (ww > 0 && wh > 0) {
+  if (bounds::BitmapFits(ww, wh)) {
     if (SizeOf(WorkBitmap.Get()).width != ww || SizeOf(WorkBitmap.Get()).height != wh) {
       ScreenDc screen;
       WorkBitmap.Reset(CreateCompatibleBitmap(screen.Get(), ww, wh));

@@ -2,40 +2,35 @@
 #include <algorithm>
 
 #include "skin/data/BitmapHelpers.h"
+#include "skin/data/DrawBounds.h"
 #include "skin/data/GdiScope.h"
 
 namespace vex::skin {
 namespace {
 
-struct Frame {
-  int width, height, x, y;  // size and origin of frame k in the image
-};
+using Frame = bounds::FrameCut;
+using Bands = bounds::Bands;
 
 // A frame count below 1 never comes from a valid skin; it is read as 1 so a
 // damaged description cannot divide by zero.
 Frame FrameOf(HBITMAP image, bool stacked, int frameCount, int frame) {
   const BitmapSize size = SizeOf(image);
-  const int n = std::max(1, frameCount);
-  if (stacked) {
-    const int h = size.height / n;
-    return {size.width, h, 0, h * (frame - 1)};
-  }
-  const int w = size.width / n;
-  return {w, size.height, w * (frame - 1), 0};
+  return bounds::CutFrame(size.width, size.height, stacked, frameCount, frame);
 }
 
-struct Bands {
-  int l, t, r, b;
-};
-
-// Negative bands would mirror pieces; a band pair wider than the target is
-// dropped so the whole frame goes to the centre.
 Bands BandsFor(const RECT& margins, int width, int height) {
-  Bands m{std::max(0, static_cast<int>(margins.left)), std::max(0, static_cast<int>(margins.top)),
-          std::max(0, static_cast<int>(margins.right)), std::max(0, static_cast<int>(margins.bottom))};
-  if (width < m.l + m.r) m.l = m.r = 0;
-  if (height < m.t + m.b) m.t = m.b = 0;
-  return m;
+  return bounds::ElementBands(margins.left, margins.top, margins.right, margins.bottom, width, height);
+}
+
+// The size of a destination rectangle, or nothing when it is inverted,
+// empty or larger than any bitmap the engine makes.
+bool SaneSize(const RECT& dest, int& w, int& h) {
+  const std::int64_t w64 = std::int64_t{dest.right} - dest.left, h64 = std::int64_t{dest.bottom} - dest.top;
+  if (!bounds::BitmapFits(w64, h64)) return false;
+  if (bounds::Coord(dest.left) != dest.left || bounds::Coord(dest.top) != dest.top) return false;
+  w = static_cast<int>(w64);
+  h = static_cast<int>(h64);
+  return true;
 }
 
 void Piece(HDC dst, int dx0, int dy0, int dx1, int dy1, HDC src, const Frame& f, int sx0, int sy0, int sx1, int sy1) {
@@ -62,6 +57,7 @@ void TileFrom(HDC dst, const RECT& destRect, HDC src, int sx, int sy, int sw, in
       BitBlt(dst, x0, y0 + done, across, std::min(done, down - done), dst, x0, y0, SRCCOPY);
     return;
   }
+  if (!bounds::BitmapFits(sw, sh)) return;
   ScreenDc screen;
   OwnedBitmap work(CreateCompatibleBitmap(screen.Get(), sw, sh));
   MemoryDc workDc(work.Get());
@@ -88,8 +84,6 @@ void NinePieces(HDC dst, int ox, int oy, int w, int h, HDC src, const Frame& f, 
   if (m.b > 0) Piece(dst, ox + m.l, oy + h - m.b, ox + w - m.r, oy + h, src, f, m.l, fh - m.b, fw - m.r, fh);
 }
 
-bool Inverted(const RECT& r) { return r.right < r.left || r.bottom < r.top; }
-
 // Puts a finished work bitmap at the rectangle, keyed or opaque.
 void Present(HDC dc, const RECT& dest, HBITMAP work, bool keyed) {
   if (keyed) {
@@ -104,8 +98,8 @@ void Present(HDC dc, const RECT& dest, HBITMAP work, bool keyed) {
 
 HBITMAP BuildElement(const RECT& dest, HBITMAP image, const RECT& margins, bool stacked, bool tile, int frameCount,
                      int frame) {
-  const int w = dest.right - dest.left, h = dest.bottom - dest.top;
-  if (w <= 0 || h <= 0) return nullptr;
+  int w = 0, h = 0;
+  if (!SaneSize(dest, w, h)) return nullptr;
   const Frame f = FrameOf(image, stacked, frameCount, frame);
   const Bands m = BandsFor(margins, w, h);
   ScreenDc screen;
@@ -128,18 +122,16 @@ HBITMAP BuildElement(const RECT& dest, HBITMAP image, const RECT& margins, bool 
 
 void DrawElement(HDC dc, const RECT& dest, HBITMAP image, bool stacked, bool tile, bool keyed, int frameCount,
                  int frame, const RECT& margins) {
-  if (Inverted(dest)) return;
   OwnedBitmap element(BuildElement(dest, image, margins, stacked, tile, frameCount, frame));
   if (element) Present(dc, dest, element.Get(), keyed);
 }
 
 void DrawStrip(HDC dc, const RECT& dest, HBITMAP image, bool stacked, bool keyed, int frameCount, int frame,
                const RECT& margins) {
-  if (Inverted(dest)) return;
-  const int w = dest.right - dest.left, h = dest.bottom - dest.top;
-  if (w == 0 || h == 0) return;
+  int w = 0, h = 0;
+  if (!SaneSize(dest, w, h)) return;
   const Frame f = FrameOf(image, stacked, frameCount, frame);
-  const int l = std::max(0, static_cast<int>(margins.left)), r = std::max(0, static_cast<int>(margins.right));
+  const int l = bounds::Extent(margins.left), r = bounds::Extent(margins.right);
   ScreenDc screen;
   OwnedBitmap work(CreateCompatibleBitmap(screen.Get(), w, h));
   if (!work) return;
@@ -160,8 +152,8 @@ void DrawStrip(HDC dc, const RECT& dest, HBITMAP image, bool stacked, bool keyed
 
 void DrawElementBorder(HDC dc, const RECT& dest, HBITMAP image, bool stacked, int frameCount, int frame,
                        const RECT& margins) {
-  const int w = dest.right - dest.left, h = dest.bottom - dest.top;
-  if (w <= 0 || h <= 0) return;
+  int w = 0, h = 0;
+  if (!SaneSize(dest, w, h)) return;
   const Frame f = FrameOf(image, stacked, frameCount, frame);
   const Bands m = BandsFor(margins, w, h);
   StretchModeScope mode(dc, COLORONCOLOR);
@@ -170,18 +162,21 @@ void DrawElementBorder(HDC dc, const RECT& dest, HBITMAP image, bool stacked, in
 }
 
 void DrawFrameImage(HDC dc, const RECT& dest, HBITMAP image, bool keyed, int frame) {
-  if (Inverted(dest)) return;
-  const int w = dest.right - dest.left, h = dest.bottom - dest.top;
-  if (w == 0 || h == 0) return;
+  int w = 0, h = 0;
+  if (!SaneSize(dest, w, h)) return;
   const BitmapSize size = SizeOf(image);
-  if (size.height == h && w * frame <= size.width) {
+  // A frame the image does not have draws nothing.
+  const std::int64_t sx64 = std::int64_t{w} * (std::int64_t{frame} - 1);
+  if (frame < 1 || sx64 >= size.width) return;
+  const int sx = static_cast<int>(sx64);
+  if (size.height == h && sx64 + w <= size.width) {
     // A frame shown at its own size needs no stretched copy first.
     MemoryDc src(image);
     if (!keyed) {
-      BitBlt(dc, dest.left, dest.top, w, h, src.Get(), w * (frame - 1), 0, SRCCOPY);
+      BitBlt(dc, dest.left, dest.top, w, h, src.Get(), sx, 0, SRCCOPY);
       return;
     }
-    if (GdiTransparentBlt(dc, dest.left, dest.top, w, h, src.Get(), w * (frame - 1), 0, w, h, kSkinKey)) return;
+    if (GdiTransparentBlt(dc, dest.left, dest.top, w, h, src.Get(), sx, 0, w, h, kSkinKey)) return;
   }
   ScreenDc screen;
   OwnedBitmap work(CreateCompatibleBitmap(screen.Get(), w, h));
@@ -190,15 +185,16 @@ void DrawFrameImage(HDC dc, const RECT& dest, HBITMAP image, bool keyed, int fra
     MemoryDc dst(work.Get());
     SetStretchBltMode(dst.Get(), COLORONCOLOR);
     MemoryDc src(image);
-    StretchBlt(dst.Get(), 0, 0, w, h, src.Get(), w * (frame - 1), 0, w, size.height, SRCCOPY);
+    StretchBlt(dst.Get(), 0, 0, w, h, src.Get(), sx, 0, w, size.height, SRCCOPY);
   }
   Present(dc, dest, work.Get(), keyed);
 }
 
 void TileRect(HDC dc, const RECT& destRect, HBITMAP source, const RECT& sourceRect) {
+  int w = 0, h = 0, sw = 0, sh = 0;
+  if (!SaneSize(destRect, w, h) || !SaneSize(sourceRect, sw, sh)) return;
   MemoryDc src(source);
-  TileFrom(dc, destRect, src.Get(), sourceRect.left, sourceRect.top, sourceRect.right - sourceRect.left,
-           sourceRect.bottom - sourceRect.top, false);
+  TileFrom(dc, destRect, src.Get(), sourceRect.left, sourceRect.top, sw, sh, false);
 }
 
 }  // namespace vex::skin

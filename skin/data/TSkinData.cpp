@@ -89,39 +89,56 @@ void TSkinData::SetSkinFile(const std::string& path) {
   if (!FileExists(path) || !ReadSkinFile(path, bytes)) return;
   const bool hadSkin = !NoSkin;
   std::vector<std::uint8_t> previous = std::exchange(FPackage, std::move(bytes));
-  if (!LoadSkin()) {
+  if (!ReadPackage()) {
     FPackage = std::move(previous);
     NoSkin = !hadSkin;
     return;
   }
-  if (FLoading || SkinFormtype != sfMainform || !gLink) return;
-  gLink->SetChangedSkin(this);
-  gLink->ClearAllButtons();
-  gLink->SetAction(3);
+  Reapply();
 }
 
 bool TSkinData::UseSkinStream(std::span<const std::uint8_t> stored) {
   FSkinFile.clear();
-  ReadSkinStream(stored);
-  if (NoSkin) return false;
-  if (!FLoading && SkinFormtype == sfMainform && gLink) {
+  // Like a skin file that does not load, a stored package that does not
+  // load leaves the skin in use as it was, and every window keeps its look.
+  const bool hadSkin = !NoSkin;
+  std::vector<std::uint8_t> previous = FPackage;
+  if (!TakeStream(stored)) return !NoSkin;
+  if (FDesigning) return false;
+  if (!ReadPackage()) {
+    FPackage = std::move(previous);
+    NoSkin = !hadSkin;
+    return false;
+  }
+  Reapply();
+  return true;
+}
+
+void TSkinData::Reapply() {
+  if (FLoading || !gLink) return;
+  if (SkinFormtype == sfMainform) {
     gLink->SetChangedSkin(this);
     gLink->ClearAllButtons();
     gLink->SetAction(3);
+  } else {
+    gLink->ReapplySkin(this);
   }
-  return true;
 }
 
 std::string TSkinData::SkinStore() const { return FDesigning && !FPackage.empty() ? "(Good)" : "(none)"; }
 
-void TSkinData::ReadSkinStream(std::span<const std::uint8_t> stored) {
-  if (stored.size() < 4) return;
+bool TSkinData::TakeStream(std::span<const std::uint8_t> stored) {
+  if (stored.size() < 4) return false;
   std::int32_t n = 0;
   std::memcpy(&n, stored.data(), 4);  // little-endian, as stored
   // A length beyond the stored bytes is a damaged design: nothing changes.
-  if (n <= 0 || static_cast<std::size_t>(n) > stored.size() - 4) return;
+  if (n <= 0 || static_cast<std::size_t>(n) > stored.size() - 4) return false;
   FPackage.assign(stored.begin() + 4, stored.begin() + 4 + n);
-  if (!FDesigning) LoadSkin();
+  return true;
+}
+
+void TSkinData::ReadSkinStream(std::span<const std::uint8_t> stored) {
+  if (TakeStream(stored) && !FDesigning) LoadSkin();
 }
 
 std::vector<std::uint8_t> TSkinData::WriteSkinStream() const {
@@ -153,6 +170,17 @@ void TSkinData::Loaded() {
 }
 
 bool TSkinData::LoadSkin() {
+  const bool loaded = ReadPackage();
+  if (!FLoading && !FDesigning && gLink) {
+    if (loaded)
+      gLink->ReapplySkin(this);
+    else
+      gLink->DropSkin(this);
+  }
+  return loaded;
+}
+
+bool TSkinData::ReadPackage() {
   NoSkin = true;
   if (FDesigning) return false;
   TSkinReader reader;

@@ -121,6 +121,13 @@ class TSkinData : public vcl::TComponent {
 
  private:
   bool ReadDescription(const TSkinReader& reader);
+  // LoadSkin without telling the skinned windows (the callers that switch
+  // skins tell them themselves).
+  bool ReadPackage();
+  // Takes the package of a stored stream; false when its length is damaged.
+  bool TakeStream(std::span<const std::uint8_t> stored);
+  // After a successful reload: the windows drawn with this component follow.
+  void Reapply();
 
   bool FActive = false;
   bool FLoading = false;

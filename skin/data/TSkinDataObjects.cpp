@@ -40,6 +40,9 @@ bool TSkinData::ReadDescription(const TSkinReader& reader) {
     return ImageSize{info->width, info->height};
   };
   const SkinDescription d = ReadSkinDescription(ini, imageSize);
+  // The caption buttons of the windows drawn with this component point at
+  // the caption-button objects about to be replaced.
+  if (TSkinManagerLink* link = SkinManagerLink()) link->ClearButtonsOf(this);
 
   struct ReaderScope {
     const TSkinReader*& slot;

@@ -21,6 +21,15 @@ class TSkinManagerLink {
   // Every skinned window drops its caption buttons (they were built from the
   // old skin's caption-button list).
   virtual void ClearAllButtons() = 0;
+  // `skin` is about to replace its skin objects: the windows drawn with it
+  // drop the caption buttons that point at the old ones.
+  virtual void ClearButtonsOf(TSkinData* skin) = 0;
+  // `skin` was reloaded outside the switch of action 3: the windows drawn
+  // with it are fitted to the new objects now.
+  virtual void ReapplySkin(TSkinData* skin) = 0;
+  // `skin` failed to load and has no skin any more: the windows drawn with
+  // it go back to their own look rather than keep a frame nobody paints.
+  virtual void DropSkin(TSkinData* skin) = 0;
 };
 
 // The manager, or null while there is none.

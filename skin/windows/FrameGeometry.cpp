@@ -1,26 +1,41 @@
 #include "skin/windows/FrameGeometry.h"
 
 #include <algorithm>
+#include <cstdint>
+
+#include "skin/data/DrawBounds.h"
 
 namespace vex::skin::frame {
 
+// Skin values may be anything a 32-bit key holds, so the places are worked
+// out in 64 bits and brought within drawable coordinates at the end.
+namespace {
+using I64 = std::int64_t;
+Rect SaneRect(I64 left, I64 top, I64 right, I64 bottom) {
+  return {bounds::Coord(left), bounds::Coord(top), bounds::Coord(right), bounds::Coord(bottom)};
+}
+}  // namespace
+
 CaptionPlace PlaceCaption(const Rect& bar, int textWidth, int textHeight, const TitleText& title) {
-  Rect c{bar.left, bar.top, bar.left + textWidth + title.backLeft + title.backRight, bar.top + textHeight};
-  int dx = 0;
+  const I64 barWidth = I64{bar.right} - bar.left, barHeight = I64{bar.bottom} - bar.top;
+  const I64 width = I64{textWidth} + title.backLeft + title.backRight, height = textHeight;
+  I64 dx = 0;
   switch (title.alignment) {
     case 0: dx = title.shift; break;
-    case 1: dx = (bar.Width() - c.Width()) / 2; break;
-    case 2: dx = bar.Width() - title.rightClip - c.Width(); break;
+    case 1: dx = (barWidth - width) / 2; break;
+    case 2: dx = barWidth - title.rightClip - width; break;
     default: break;
   }
   // Integer division truncates toward zero, so a taller text than the bar
   // moves up by the rounded-down half.
-  const int dy = (bar.Height() - c.Height()) / 2 + title.shiftVert / 2;
-  c.Offset(dx, dy);
-  if (bar.right - title.rightClip < c.right) c.right = bar.right - title.rightClip;
-  CaptionPlace place{c, c};
-  place.drawRect.left += title.backLeft;
-  place.drawRect.right -= title.backRight;
+  const I64 dy = (barHeight - height) / 2 + title.shiftVert / 2;
+  const I64 left = bar.left + dx, top = bar.top + dy;
+  I64 right = left + width;
+  const I64 clip = I64{bar.right} - title.rightClip;
+  if (clip < right) right = clip;
+  CaptionPlace place;
+  place.textRect = SaneRect(left, top, right, top + height);
+  place.drawRect = SaneRect(left + title.backLeft, top, right - title.backRight, top + height);
   return place;
 }
 
@@ -55,21 +70,21 @@ bool ButtonVisible(int visibility, int visibility1, int action, const WindowFact
 }
 
 Rect PlaceButton(const ButtonPlaceInput& b, const FrameFacts& f) {
-  int x = 0, y = 0;
+  I64 x = 0, y = 0;
   switch (b.align) {
     case 0: x = b.xcoord; y = b.ycoord; break;
-    case 1: x = f.windowWidth - b.xcoord; y = b.ycoord; break;
+    case 1: x = I64{f.windowWidth} - b.xcoord; y = b.ycoord; break;
     case 2:
-    case 8: x = f.textRect.left - b.width - b.xcoord; y = b.ycoord; break;
+    case 8: x = I64{f.textRect.left} - b.width - b.xcoord; y = b.ycoord; break;
     case 3:
-    case 9: x = f.textRect.right + b.xcoord; y = b.ycoord; break;
+    case 9: x = I64{f.textRect.right} + b.xcoord; y = b.ycoord; break;
     case 100:
-      x = f.windowWidth - b.xcoord - f.bands.right - f.menuBarLeftWidth;
-      y = (f.bands.menu - b.height) / 2 + f.bands.top;
+      x = I64{f.windowWidth} - b.xcoord - f.bands.right - f.menuBarLeftWidth;
+      y = (I64{f.bands.menu} - b.height) / 2 + f.bands.top;
       break;
     default: break;
   }
-  return Rect{x, y, x + b.width, y + b.height};
+  return SaneRect(x, y, x + b.width, y + b.height);
 }
 
 ButtonCommand CommandFor(int action) {
@@ -95,16 +110,17 @@ ButtonCommand CommandFor(int action) {
 int ButtonFrame(int wanted, int frameCount) { return std::clamp(wanted, 1, std::max(frameCount, 1)); }
 
 Size SkinnedWindowSize(Size client, const Bands& b, bool withMenu) {
-  return {client.width + b.left + b.right, client.height + b.top + b.bottom + (withMenu ? b.menu : 0)};
+  return {bounds::Extent(I64{client.width} + b.left + b.right),
+          bounds::Extent(I64{client.height} + b.top + b.bottom + (withMenu ? b.menu : 0))};
 }
 
 Size NativeWindowSize(Size window, Size nativeFrame, const Bands& b) {
-  return {window.width + nativeFrame.width - b.left - b.right,
-          window.height + nativeFrame.height - b.top - b.menu - b.bottom};
+  return {bounds::Extent(I64{window.width} + nativeFrame.width - b.left - b.right),
+          bounds::Extent(I64{window.height} + nativeFrame.height - b.top - b.menu - b.bottom)};
 }
 
 Rect SkinnedClientRect(int x, int y, int cx, int cy, const Bands& b) {
-  return {x + b.left, y + b.top + b.menu, x + cx - b.right, y + cy - b.bottom};
+  return SaneRect(I64{x} + b.left, I64{y} + b.top + b.menu, I64{x} + cx - b.right, I64{y} + cy - b.bottom);
 }
 
 RegionPlan PlanRegion(const BorderTrans& t, Size window, const Bands& b) {
@@ -116,6 +132,6 @@ RegionPlan PlanRegion(const BorderTrans& t, Size window, const Bands& b) {
   return plan;
 }
 
-int FrameExtent(int total, int frameCount) { return total / std::max(frameCount, 1); }
+int FrameExtent(int total, int frameCount) { return bounds::Extent(total / std::max(frameCount, 1)); }
 
 }  // namespace vex::skin::frame

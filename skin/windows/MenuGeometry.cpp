@@ -1,4 +1,5 @@
 #include "skin/windows/MenuGeometry.h"
+#include "skin/data/DrawBounds.h"
 
 #include <algorithm>
 
@@ -50,8 +51,10 @@ int FindAccelButton(const std::vector<BarButton>& buttons, unsigned char ch, Lea
 
 int FirstButtonX(bool hasMenuBarObject, int leftWidth, int bandWidth) {
   if (!hasMenuBarObject) return 6;
-  const int x = leftWidth + 4;
-  return bandWidth < x ? 12 : x;
+  // The margin is the skin's and may be anything; a sum past the band
+  // falls back like any other margin wider than the band.
+  const std::int64_t x = std::int64_t{leftWidth} + 4;
+  return bandWidth < x ? 12 : bounds::Coord(x);
 }
 
 std::vector<Rect> LayoutButtons(const Rect& band, int firstX, const std::vector<int>& captionWidths) {
@@ -128,6 +131,12 @@ RowSpan SeparatorRows(int imageHeight, int itemHeight) {
 
 std::vector<ColumnPiece> SeparatorColumns(int frameWidth, int leftWidth, int rightWidth, int width) {
   std::vector<ColumnPiece> pieces;
+  // The margins are the skin's: kept within drawable extents, and the
+  // differences worked out in 64 bits.
+  leftWidth = bounds::Extent(leftWidth);
+  rightWidth = bounds::Extent(rightWidth);
+  frameWidth = bounds::Extent(frameWidth);
+  width = bounds::Extent(width);
   const int middleSource = frameWidth - leftWidth - rightWidth;
   const int middleDest = width - leftWidth - rightWidth;
   if (leftWidth > 0) pieces.push_back({0, leftWidth, 0, leftWidth});

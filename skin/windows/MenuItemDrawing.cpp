@@ -1,3 +1,4 @@
+#include "skin/data/DrawBounds.h"
 #include "skin/windows/MenuItemDrawing.h"
 
 #include <cstdint>
@@ -251,7 +252,7 @@ void DrawItemSeparator(HDC dc, const RECT& rect, TSkinData& skin) {
   if (!skin.MenuItem || skin.MenuItem->Image.Empty()) return;
   TDataSkinObject& item = *skin.MenuItem;
   const int w = rect.right - rect.left, h = rect.bottom - rect.top;
-  if (w <= 0 || h <= 0) return;
+  if (!bounds::BitmapFits(w, h)) return;
   HBITMAP image = item.Image.Handle();
   const BitmapSize size = SizeOf(image);
   const int frameWidth = size.width / menu::kMenuItemFrames;

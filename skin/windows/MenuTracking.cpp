@@ -195,6 +195,11 @@ TMenuBtn* FindAccelButton(TSkinForm& frame, unsigned char ch) {
   return bar->Button(menu::FindAccelButton(facts, ch, &IsLeadByte));
 }
 
+namespace {
+// Opens the button's drop-down and tracks it until it closes.
+bool TrackDropDown(TSkinForm& frame, TMenuBtn& button);
+}  // namespace
+
 bool OpenDropDown(TSkinForm& frame, TMenuBtn& button) {
   Tracking& t = State();
   const HWND window = frame.Handle();
@@ -207,8 +212,36 @@ bool OpenDropDown(TSkinForm& frame, TMenuBtn& button) {
       return false;
     }
   }
-  if (PostsCommand(*button.FBar, button)) PostMessageA(window, WM_COMMAND, button.FCommand, 0);
-  if (!button.FSubMenu || t.frame) return false;
+  const bool opens = button.FSubMenu && !t.frame;
+  if (PostsCommand(*button.FBar, button)) {
+    if (!opens) {
+      PostMessageA(window, WM_COMMAND, button.FCommand, 0);
+      return false;
+    }
+    // The item's click handler runs before its drop-down opens: such a
+    // handler usually changes items, and a menu rebuilt under an open
+    // drop-down closes it; a context menu it opens is then its own, not
+    // tracked as the bar's.
+    const int index = button.FIndex;
+    SendMessageA(window, WM_COMMAND, button.FCommand, 0);
+    // The handler may have rebuilt the bar (new button objects), switched
+    // the skin off or destroyed the window.
+    if (!IsWindow(window) || TFramesHeld::Released(&frame) || State().frame) return false;
+    auto* now = dynamic_cast<TSkinMenuBar*>(frame.FMenuBar.get());
+    TMenuBtn* same = now ? now->Button(index) : nullptr;
+    if (!same || !same->FSubMenu) return false;
+    if (same != &button) same->MouseDown();
+    return TrackDropDown(frame, *same);
+  }
+  if (!opens) return false;
+  return TrackDropDown(frame, button);
+}
+
+namespace {
+
+bool TrackDropDown(TSkinForm& frame, TMenuBtn& button) {
+  Tracking& t = State();
+  const HWND window = frame.Handle();
   TSkinMenuBar* bar = button.FBar;
   RECT rect{};
   GetWindowRect(window, &rect);
@@ -246,6 +279,8 @@ bool OpenDropDown(TSkinForm& frame, TMenuBtn& button) {
   }
   return true;
 }
+
+}  // namespace
 
 bool MenuLoopMessage(TSkinForm& frame, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
   Tracking& t = State();

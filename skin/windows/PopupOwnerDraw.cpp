@@ -6,6 +6,7 @@
 #include "skin/windows/PopupOwnerDraw.h"
 
 #include <map>
+#include <utility>
 
 #include "skin/data/TSkinData.h"
 #include "skin/windows/MenuGeometry.h"
@@ -30,8 +31,10 @@ bool SkinIsLive(const TSkinData* skin) {
   return false;
 }
 
-// The owner-draw switch each skinned component had before the skin set it.
-// Never freed: components may still be freed at program end, and tell it.
+// The owner-draw switch each skinned component had before the skin set it,
+// and the application's own draw handlers the skin took from items that
+// keep the system's drawing (Tag 999).  Never freed: components may still
+// be freed at program end, and tell it.
 class TOwnerDrawSwitches : public vcl::TComponent {
  public:
   TOwnerDrawSwitches() : vcl::TComponent(nullptr) {}
@@ -49,15 +52,32 @@ class TOwnerDrawSwitches : public vcl::TComponent {
     RemoveFreeNotification(menu);
     return true;
   }
+  void KeepDrawHandler(vcl::TMenuItem* item, vcl::TMenuDrawItemEvent handler) {
+    if (FDraw.count(item)) return;
+    FDraw[item] = std::move(handler);
+    FreeNotification(item);
+  }
+  // The handler taken from the item, if one was.
+  bool TakeDrawHandler(vcl::TMenuItem* item, vcl::TMenuDrawItemEvent& handler) {
+    auto it = FDraw.find(item);
+    if (it == FDraw.end()) return false;
+    handler = std::move(it->second);
+    FDraw.erase(it);
+    RemoveFreeNotification(item);
+    return true;
+  }
 
  protected:
   void Notification(vcl::TComponent* component, vcl::TOperation operation) override {
     vcl::TComponent::Notification(component, operation);
-    if (operation == vcl::opRemove) FWas.erase(component);
+    if (operation != vcl::opRemove) return;
+    FWas.erase(component);
+    FDraw.erase(component);
   }
 
  private:
   std::map<vcl::TComponent*, bool> FWas;
+  std::map<vcl::TComponent*, vcl::TMenuDrawItemEvent> FDraw;
 };
 
 TOwnerDrawSwitches& Switches() {
@@ -78,9 +98,15 @@ void ApplyToItems(vcl::TMenuItem& parent, TSkinData& skin, bool on) {
           item.OnMeasureItem = TComponentItemMeasure{item.OnMeasureItem};
         break;
       }
-      case menu::ItemHandlers::kDropDraw: item.OnDrawItem = nullptr; break;
+      case menu::ItemHandlers::kDropDraw:
+        // The application's handler comes back when the skin goes.
+        if (ownDraw) Switches().KeepDrawHandler(&item, item.OnDrawItem);
+        item.OnDrawItem = nullptr;
+        break;
       case menu::ItemHandlers::kDropSkin: {
         if (item.OnDrawItem.target<TComponentItemDraw>()) item.OnDrawItem = nullptr;
+        vcl::TMenuDrawItemEvent own;
+        if (Switches().TakeDrawHandler(&item, own)) item.OnDrawItem = std::move(own);
         if (auto* ours = item.OnMeasureItem.target<TComponentItemMeasure>()) {
           vcl::TMenuMeasureItemEvent previous = ours->previous;
           item.OnMeasureItem = previous;
@@ -117,13 +143,17 @@ void SetPopupOwnerDraw(vcl::TForm& form, TSkinData& skin, bool on) {
   const bool skinsPopups = (skin.SkinControls & SkinControlBit(xcPopupMenu)) != 0;
   for (int i = 0; i < form.ComponentCount(); ++i) {
     auto* popup = dynamic_cast<vcl::TPopupMenu*>(form.Components(i));
-    if (!popup || !menu::SkinsPopupComponent(skinsPopups, popup->Tag(), skin.DisableTag)) continue;
+    if (!popup) continue;
     if (on) {
+      if (!menu::SkinsPopupComponent(skinsPopups, popup->Tag(), skin.DisableTag)) continue;
       Switches().Remember(popup);
       popup->SetOwnerDraw(true);
     } else {
+      // Whatever SkinControls, DisableTag or the Tag say by now: every
+      // component the skin switched is put back.
       bool was = false;
-      if (Switches().Take(popup, was)) popup->SetOwnerDraw(was);
+      if (!Switches().Take(popup, was)) continue;
+      popup->SetOwnerDraw(was);
     }
     ApplyToItems(*popup->Items(), skin, on);
   }

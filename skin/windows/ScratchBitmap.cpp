@@ -1,3 +1,4 @@
+#include "skin/data/DrawBounds.h"
 #include "skin/windows/ScratchBitmap.h"
 
 #include <algorithm>
@@ -21,11 +22,12 @@ TScratchBitmap::~TScratchBitmap() {
 }
 
 void TScratchBitmap::SetSize(int width, int height) {
-  width = std::max(width, 1);
-  height = std::max(height, 1);
+  width = std::clamp(width, 1, bounds::kMaxExtent);
+  height = std::clamp(height, 1, bounds::kMaxExtent);
   FWidth = width;
   FHeight = height;
   if (!FDc || (width <= FCapacityWidth && height <= FCapacityHeight)) return;
+  if (!bounds::BitmapFits(std::max(width, FCapacityWidth), std::max(height, FCapacityHeight))) return;
   const int w = std::max(width, FCapacityWidth), h = std::max(height, FCapacityHeight);
   HDC screen = GetDC(nullptr);
   vcl::BitmapHandle bitmap(CreateCompatibleBitmap(screen, w, h));

@@ -89,7 +89,12 @@ void TSkinForm::AttachWindow(TSkinData* skin) {
   FTimer.reset(new vcl::TTimer(nullptr));
   FTimer->SetEnabled(false);
   FTimer->SetInterval(250);
-  FTimer->OnTimer = [this](vcl::TObject*) { HoverTick(); };
+  FTimer->OnTimer = [this](vcl::TObject*) {
+    // Leaving a control sends it a message; application code behind it may
+    // release this frame, which then waits until the tick is done.
+    TFrameProcScope scope(*this);
+    HoverTick();
+  };
   FCaptionFont.reset(CreateCaptionFont());
 
   const LONG_PTR style = GetWindowLongPtrA(FHandle, GWL_STYLE);

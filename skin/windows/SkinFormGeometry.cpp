@@ -1,6 +1,7 @@
 // TSkinForm: the window's size under the skinned frame and its region.
 #include <utility>
 
+#include "skin/data/DrawBounds.h"
 #include "skin/data/BitmapHelpers.h"
 #include "skin/data/GdiScope.h"
 #include "skin/data/TSkinData.h"
@@ -93,9 +94,15 @@ void TSkinForm::BuildRegion() {
         AddRect(region.get(), FLeftWidth, h - FBottomHeight, w - FRightWidth, h);
       }
       if (plan.topKeyed) {
-        // The title as painted, so that caption text and buttons count too.
+        // The title as painted, so that caption text and buttons count too;
+        // composed at this width first, or the region would keep the
+        // corners of the width before a resize.
+        FWindowRect = r;
+        FWidth = w;
+        FHeight = h;
+        const bool composed = ComposeTitle();
         OwnedBitmap top;
-        if (FTitle.bitmap && inner > 0) {
+        if (composed && FTitle.size.cx == w && bounds::BitmapFits(inner, FTopHeight)) {
           ScreenDc screen;
           top.Reset(CreateCompatibleBitmap(screen.Get(), inner, FTopHeight));
           MemoryDc to(top.Get()), from(FTitle.bitmap.get());

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <string>
 
+#include "skin/data/DrawBounds.h"
 #include "skin/data/BitmapHelpers.h"
 #include "skin/data/GdiScope.h"
 #include "skin/data/TSkinData.h"
@@ -86,9 +87,11 @@ void TSkinForm::PaintFrame(HDC dc) {
   if (own) ReleaseDC(FHandle, own);
 }
 
-void TSkinForm::PaintTitle(HDC dc) {
+// Brings FTitle up to the window as it is now (its width included); false
+// when there is no title to show.
+bool TSkinForm::ComposeTitle() {
   const int w = FWidth;
-  if (w <= 0 || FTopHeight <= 0) return;
+  if (w <= 0 || FTopHeight <= 0) return false;
   const RECT bar{FLeftWidth, 0, w - FRightWidth, FTopHeight};
   // What the title shows depends on these alone: a title that showed the
   // same is copied again rather than composed again.
@@ -100,35 +103,46 @@ void TSkinForm::PaintTitle(HDC dc) {
   if (FTitle.valid && key == FTitle.key) {
     FTextRect = FTitle.textRect;
     LayoutButtons();  // the buttons' places and visibility for this state
-    MemoryDc title(FTitle.bitmap.get());
-    BitBlt(dc, 0, 0, w, FTopHeight, title.Get(), 0, 0, SRCCOPY);
-  } else {
-    if (!FTitle.bitmap || !FTitle.back || FTitle.size.cx != w || FTitle.size.cy != FTopHeight) {
-      ScreenDc screen;
-      FTitle.bitmap.reset(CreateCompatibleBitmap(screen.Get(), w, FTopHeight));
-      FTitle.back.reset(CreateCompatibleBitmap(screen.Get(), w, FTopHeight));
-      FTitle.size = {w, FTopHeight};
-    }
-    if (!FTitle.bitmap || !FTitle.back) {
+    return true;
+  }
+  if (!FTitle.bitmap || !FTitle.back || FTitle.size.cx != w || FTitle.size.cy != FTopHeight) {
+    if (!bounds::BitmapFits(w, FTopHeight)) {
       FTitle = TTitlePicture{};
-      return;
+      return false;
     }
-    FTitle.key = std::move(key);
-    FTitle.valid = true;
+    ScreenDc screen;
+    FTitle.bitmap.reset(CreateCompatibleBitmap(screen.Get(), w, FTopHeight));
+    FTitle.back.reset(CreateCompatibleBitmap(screen.Get(), w, FTopHeight));
+    FTitle.size = {w, FTopHeight};
+  }
+  if (!FTitle.bitmap || !FTitle.back) {
+    FTitle = TTitlePicture{};
+    return false;
+  }
+  FTitle.key = std::move(key);
+  FTitle.valid = true;
+  MemoryDc title(FTitle.bitmap.get());
+  // The title band's ends are the tops of the two sides.
+  Blit(title.Get(), 0, 0, CachedBorder(fsLeft, FLeftWidth, FHeight), FLeftWidth, FTopHeight);
+  Blit(title.Get(), w - FRightWidth, 0, CachedBorder(fsRight, FRightWidth, FHeight), FRightWidth, FTopHeight);
+  Blit(title.Get(), bar.left, 0, CachedBorder(fsTop, bar.right - bar.left, FTopHeight), bar.right - bar.left,
+       FTopHeight);
+  DrawCaptionText(title.Get(), bar, FTitle.key.text);
+  FTitle.textRect = FTextRect;
+  {
+    MemoryDc back(FTitle.back.get());
+    BitBlt(back.Get(), 0, 0, w, FTopHeight, title.Get(), 0, 0, SRCCOPY);
+  }
+  LayoutButtons();
+  DrawButtons(title.Get());
+  return true;
+}
+
+void TSkinForm::PaintTitle(HDC dc) {
+  const int w = FWidth;
+  if (!ComposeTitle()) return;
+  {
     MemoryDc title(FTitle.bitmap.get());
-    // The title band's ends are the tops of the two sides.
-    Blit(title.Get(), 0, 0, CachedBorder(fsLeft, FLeftWidth, FHeight), FLeftWidth, FTopHeight);
-    Blit(title.Get(), w - FRightWidth, 0, CachedBorder(fsRight, FRightWidth, FHeight), FRightWidth, FTopHeight);
-    Blit(title.Get(), bar.left, 0, CachedBorder(fsTop, bar.right - bar.left, FTopHeight), bar.right - bar.left,
-         FTopHeight);
-    DrawCaptionText(title.Get(), bar, FTitle.key.text);
-    FTitle.textRect = FTextRect;
-    {
-      MemoryDc back(FTitle.back.get());
-      BitBlt(back.Get(), 0, 0, w, FTopHeight, title.Get(), 0, 0, SRCCOPY);
-    }
-    LayoutButtons();
-    DrawButtons(title.Get());
     BitBlt(dc, 0, 0, w, FTopHeight, title.Get(), 0, 0, SRCCOPY);
   }
   // A skin title thinner than the system's caption leaves a strip that no

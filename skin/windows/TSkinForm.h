@@ -189,6 +189,7 @@ class TSkinForm : public vcl::TComponent {
 
  private:
   friend class TFrameProcScope;
+  friend class TFramesHeld;
   friend LRESULT FrameSubclassProc(void*, HWND, UINT, WPARAM, LPARAM);
   friend LRESULT ClientSubclassProc(void*, HWND, UINT, WPARAM, LPARAM);
   // Hands a message of the frame's window or of its MDI client to one of
@@ -200,6 +201,7 @@ class TSkinForm : public vcl::TComponent {
   void MakeSmallIcon();
   void FreeControlSkinners();
   // SkinFormPaint.cpp
+  bool ComposeTitle();
   void PaintTitle(HDC dc);
   void DrawCaptionText(HDC dc, const RECT& bar, const std::string& caption);
   // SkinFormProc.cpp
@@ -249,6 +251,28 @@ class TFrameProcScope {
 
  private:
   TSkinForm& frame_;
+};
+
+// The same for every frame of a list that a loop goes over (the manager's
+// loops over a copy of its frames): a step may send a window a message whose
+// handler, application code, destroys another window of the list.  Its frame
+// is then released but kept until the loop is done, and Released() tells the
+// loop to pass it by.
+class TFramesHeld {
+ public:
+  explicit TFramesHeld(const std::vector<TSkinForm*>& frames) : frames_(frames) {
+    for (TSkinForm* frame : frames_) ++frame->FMessageDepth;
+  }
+  TFramesHeld(const TFramesHeld&) = delete;
+  TFramesHeld& operator=(const TFramesHeld&) = delete;
+  ~TFramesHeld() {
+    for (TSkinForm* frame : frames_)
+      if (--frame->FMessageDepth == 0 && frame->FFreeWhenDone) frame->Free();
+  }
+  static bool Released(const TSkinForm* frame) { return frame->FFreeWhenDone; }
+
+ private:
+  std::vector<TSkinForm*> frames_;
 };
 
 // The frame serving a window, or null (looked up through the skin manager).

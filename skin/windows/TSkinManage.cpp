@@ -148,6 +148,55 @@ void TSkinManage::ClearAllButtons() {
   for (TSkinForm* frame : FForms) frame->ClearButtons();
 }
 
+void TSkinManage::ClearButtonsOf(TSkinData* skin) {
+  for (TSkinForm* frame : FForms)
+    if (frame->SkinData() == skin) frame->ClearButtons();
+}
+
+// The steps of action 3 for the windows of one component.
+void TSkinManage::ReapplySkin(TSkinData* skin) {
+  std::vector<TSkinForm*> frames;
+  for (TSkinForm* frame : FForms)
+    if (frame->SkinData() == skin) frames.push_back(frame);
+  ReapplyFrames(std::move(frames));
+}
+
+void TSkinManage::ReapplyFrames(std::vector<TSkinForm*> frames) {
+  if (frames.empty()) return;
+  // Each step sends the windows messages; a handler may destroy a window
+  // whose frame is further down the list.
+  TFramesHeld held(frames);
+  auto each = [&](auto step) {
+    for (TSkinForm* frame : frames)
+      if (!TFramesHeld::Released(frame)) step(frame);
+  };
+  each([](TSkinForm* frame) { frame->KeepClientSize(); });
+  each([](TSkinForm* frame) {
+    frame->ClearButtons();
+    frame->BuildGeometry();
+  });
+  each([](TSkinForm* frame) { frame->DropRegion(); });
+  each([](TSkinForm* frame) { frame->ApplySkin(); });
+}
+
+void TSkinManage::DropSkin(TSkinData* skin) {
+  for (std::size_t i = FForms.size(); i-- > 0;) {
+    if (i >= FForms.size()) continue;
+    TSkinForm* frame = FForms[i];
+    if (frame->SkinData() != skin) continue;
+    const HWND window = frame->Handle();
+    frame->Detach();
+    FForms.erase(FForms.begin() + static_cast<std::ptrdiff_t>(i));
+    frame->Release();
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+  }
+  for (std::size_t i = FPopupMenus.size(); i-- > 0;) {
+    if (FPopupMenus[i]->SkinData() != skin) continue;
+    FPopupMenus[i]->Detach();
+    FPopupMenus.erase(FPopupMenus.begin() + static_cast<std::ptrdiff_t>(i));
+  }
+}
+
 void TSkinManage::DoPendingAction() {
   FTimer->SetEnabled(false);
   switch (FPendingAction) {
@@ -178,14 +227,7 @@ void TSkinManage::DoPendingAction() {
       }
       break;
     case 3: {
-      const std::vector<TSkinForm*> frames = FForms;
-      for (TSkinForm* frame : frames) frame->KeepClientSize();
-      for (TSkinForm* frame : frames) {
-        frame->ClearButtons();
-        frame->BuildGeometry();
-      }
-      for (TSkinForm* frame : frames) frame->DropRegion();
-      for (TSkinForm* frame : frames) frame->ApplySkin();
+      ReapplyFrames(FForms);
       if (TSkinData* changed = FChangedSkin) {
         FChangedSkin = nullptr;
         changed->SkinChanged();
@@ -285,8 +327,10 @@ void TSkinManage::UnskinWindowTree(HWND window) {
 void TSkinManage::SetMdiMax(bool value) {
   if (value == FMdiMax) return;
   FMdiMax = value;
-  for (TSkinForm* frame : std::vector<TSkinForm*>(FForms)) {
-    if (!frame->IsMdiChild()) continue;
+  const std::vector<TSkinForm*> frames = FForms;
+  TFramesHeld held(frames);
+  for (TSkinForm* frame : frames) {
+    if (TFramesHeld::Released(frame) || !frame->IsMdiChild()) continue;
     if (value) {
       if (frame->FHasRegion) frame->DropRegion();
       frame->SetNativeIcons(true);

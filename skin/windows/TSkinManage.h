@@ -34,6 +34,9 @@ class TSkinManage : public TSkinManagerLink {
   void SetAction(int code) override;
   void SetChangedSkin(TSkinData* skin) override { FChangedSkin = skin; }
   void ClearAllButtons() override;
+  void ClearButtonsOf(TSkinData* skin) override;
+  void ReapplySkin(TSkinData* skin) override;
+  void DropSkin(TSkinData* skin) override;
 
   // Attaches a frame to a window that qualifies; true when one was attached.
   bool SkinWindow(HWND window);
@@ -67,6 +70,9 @@ class TSkinManage : public TSkinManagerLink {
 
  private:
   void ReleaseFrame(std::size_t index);
+  // Action 3 for these frames: kept client sizes, new geometry and buttons,
+  // new regions, the skin applied.
+  void ReapplyFrames(std::vector<TSkinForm*> frames);
 
   vcl::Owned<vcl::TTimer> FTimer;
   std::vector<TSkinForm*> FForms;                          // owned

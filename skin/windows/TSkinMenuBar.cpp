@@ -2,6 +2,7 @@
 // the band.  The band is composed in the shared scratch bitmap and copied in
 // one transfer; a copy without captions stays in FBackground, which a button
 // repaints its column from.
+#include "skin/data/DrawBounds.h"
 #include "skin/windows/TSkinMenuBar.h"
 
 #include "skin/data/BitmapHelpers.h"
@@ -128,7 +129,7 @@ void TSkinMenuBar::Paint(HDC dc, const RECT& band) {
   {
     ScreenDc screen;
     if (!FBackground || SizeOf(FBackground.get()).width != w || SizeOf(FBackground.get()).height != h)
-      FBackground.reset(CreateCompatibleBitmap(screen.Get(), w, h));
+      FBackground.reset(bounds::BitmapFits(w, h) ? CreateCompatibleBitmap(screen.Get(), w, h) : nullptr);
     if (FBackground) {
       MemoryDc copy(FBackground.get());
       BitBlt(copy.Get(), 0, 0, w, h, work, 0, 0, SRCCOPY);

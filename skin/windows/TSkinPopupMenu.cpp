@@ -110,6 +110,21 @@ LRESULT TSkinPopupMenu::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
       if (!CanPaint()) break;
       NcPaint();
       return 0;  // the system's own border is never drawn
+    case WM_PAINT: {
+      if (!CanPaint()) break;
+      // Where the menu window has no non-client area (Wine), the menu's own
+      // painting draws the system's raised edge inside the window, over the
+      // band WM_NCPAINT drew: the band goes on top of it again.
+      const LRESULT result = TSubclass::CallOld(window, TSubclassKind::kPopupMenu, msg, wParam, lParam);
+      const POINT offset = ClientOffset();
+      if (offset.x == 0 && offset.y == 0 && IsWindow(window)) {
+        if (HDC dc = GetDC(window)) {
+          if (BuildBackground()) PaintBand(dc);
+          ReleaseDC(window, dc);
+        }
+      }
+      return result;
+    }
     case WM_PRINT:
       if (!CanPaint()) break;
       return Print(wParam, lParam);
@@ -123,14 +138,20 @@ void TSkinPopupMenu::NcPaint() {
   if (!dc) return;
   if (BuildBackground()) {
     if (!FMenuHandle) gWaiting = this;
-    const int w = FBackground.Width(), h = FBackground.Height(), b = kPopupBorder;
-    HDC from = FBackground.Dc();
-    BitBlt(dc, 0, 0, w, b, from, 0, 0, SRCCOPY);
-    BitBlt(dc, 0, h - b, w, b, from, 0, h - b, SRCCOPY);
-    BitBlt(dc, 0, b, b, h - b, from, 0, b, SRCCOPY);
-    BitBlt(dc, w - b, b, b, h - b, from, w - b, b, SRCCOPY);
+    PaintBand(dc);
   }
   ReleaseDC(FHandle, dc);
+}
+
+// The background's outer band, kPopupBorder wide, onto a DC whose origin is
+// the window's top-left corner.
+void TSkinPopupMenu::PaintBand(HDC dc) {
+  const int w = FBackground.Width(), h = FBackground.Height(), b = kPopupBorder;
+  HDC from = FBackground.Dc();
+  BitBlt(dc, 0, 0, w, b, from, 0, 0, SRCCOPY);
+  BitBlt(dc, 0, h - b, w, b, from, 0, h - b, SRCCOPY);
+  BitBlt(dc, 0, b, b, h - b, from, 0, b, SRCCOPY);
+  BitBlt(dc, w - b, b, b, h - b, from, w - b, b, SRCCOPY);
 }
 
 // The system asks the window to paint itself into a DC (menu animations

@@ -52,6 +52,7 @@ class TSkinPopupMenu : public TPopupSkinner {
   bool CanPaint() const;
   bool BuildBackground();
   void NcPaint();
+  void PaintBand(HDC dc);
   LRESULT Print(WPARAM wParam, LPARAM lParam);
 
   bool FAttached = false;

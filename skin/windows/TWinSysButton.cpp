@@ -1,5 +1,6 @@
 // Caption objects: the mouse reactions every non-client object shares, and
 // the caption buttons drawn from the skin.
+#include "skin/data/DrawBounds.h"
 #include "skin/data/BitmapHelpers.h"
 #include "skin/data/GdiScope.h"
 #include "skin/data/TSkinData.h"
@@ -71,7 +72,7 @@ void TWinSysButton::Paint() {
   HDC dc = GetWindowDC(FForm->Handle());
   if (!dc) return;
   const int w = FRect.right - FRect.left, h = FRect.bottom - FRect.top;
-  if (!IsMdiButton(b) && FForm->FTitle.back && w > 0 && h > 0) {
+  if (!IsMdiButton(b) && FForm->FTitle.back && bounds::BitmapFits(w, h)) {
     ScreenDc screen;
     OwnedBitmap work(CreateCompatibleBitmap(screen.Get(), w, h));
     {

@@ -20,12 +20,17 @@ class RecordingLink : public TSkinManagerLink {
   void SetAction(int code) override { calls.push_back({"action " + std::to_string(code), nullptr}); }
   void SetChangedSkin(TSkinData* skin) override { calls.push_back({"changed", skin}); }
   void ClearAllButtons() override { calls.push_back({"clear buttons", nullptr}); }
+  // Asked at every load, so kept apart from the switches above.
+  void ClearButtonsOf(TSkinData* skin) override { clearedOf.push_back(skin); }
+  void ReapplySkin(TSkinData* skin) override { calls.push_back({"reapply", skin}); }
+  void DropSkin(TSkinData* skin) override { calls.push_back({"drop", skin}); }
   std::vector<std::string> Names() const {
     std::vector<std::string> out;
     for (const auto& c : calls) out.push_back(c.first);
     return out;
   }
   std::vector<std::pair<std::string, TSkinData*>> calls;
+  std::vector<TSkinData*> clearedOf;
 };
 
 // Counts the skin layer's messages instead of showing them.

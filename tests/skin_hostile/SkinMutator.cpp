@@ -142,6 +142,22 @@ constexpr std::string_view kCodeValues[] = {"-2147483648", "-1", "4", "12", "99"
 constexpr std::string_view kCoordValues[] = {"-2147483648", "-10000", "-1", "0", "10000", "2147483647", "99999999999"};
 constexpr std::string_view kFlagValues[] = {"-1", "0", "1", "2", "2147483647", "-2147483648", "yes"};
 
+}  // namespace
+
+std::vector<std::int32_t> HostileIntegers() {
+  std::vector<std::int32_t> numbers;
+  for (Values values : {Values(kMarginValues), Values(kFrameValues), Values(kCodeValues), Values(kCoordValues),
+                        Values(kFlagValues)}) {
+    for (std::string_view text : values) {
+      const std::optional<std::int32_t> n = ParseProfileInteger(text);
+      if (n && std::find(numbers.begin(), numbers.end(), *n) == numbers.end()) numbers.push_back(*n);
+    }
+  }
+  return numbers;
+}
+
+namespace {
+
 struct IntegerKey {
   Group group;
   std::string_view key;

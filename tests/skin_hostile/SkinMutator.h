@@ -49,6 +49,11 @@ MutatedSkin MutateSkin(const std::vector<PackageMember>& base, std::uint64_t see
 // tens of milliseconds, reading the members alone far less.
 MutatedSkin MutateMembers(const std::vector<PackageMember>& base, std::uint64_t seed);
 
+// Every integer the mutator writes into a description key (margins, frame
+// counts, codes, coordinates, flags), as the profile rules read them; for
+// running the engine's arithmetic over the same values natively.
+std::vector<std::int32_t> HostileIntegers();
+
 // The names of the kinds of mutation; each line of MutatedSkin::applied
 // starts with one of them.
 std::vector<std::string> MutationKinds();

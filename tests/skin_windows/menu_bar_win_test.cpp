@@ -260,6 +260,52 @@ TEST_F(MenuBarTest, AFormsMainMenu) {
   EXPECT_EQ(clicks[1], 0) << "posted, but the framework does not click a disabled item";
 }
 
+// A top-level item's click handler runs before its drop-down opens, so the
+// items it changes show in the drop-down, which stays open.
+TEST_F(MenuBarTest, ATopLevelItemsClickHandlerRunsBeforeItsDropDownOpens) {
+  vcl::Owned<vcl::TForm> form(vcl::New<vcl::TForm>(vcl::Application));
+  form->SetBounds(80, 80, 360, 200);
+  auto* menu = new vcl::TMainMenu(form.get());
+  auto* file = new vcl::TMenuItem(form.get());
+  file->SetCaption("&File");
+  menu->Items()->Add(file);
+  auto* open = new vcl::TMenuItem(form.get());
+  open->SetCaption("&Open");
+  file->Add(open);
+  int clicks = 0;
+  bool popupShownAtClick = false;
+  file->OnClick = [&](vcl::TObject*) {
+    ++clicks;
+    popupShownAtClick = VisiblePopup() != nullptr;
+    open->SetEnabled(clicks % 2 == 0);  // what such handlers do: the bar is rebuilt
+  };
+  form->SetMenu(menu);
+  form->Show();
+  TSkinForm* frame = WaitForFrame(form->Handle());
+  ASSERT_NE(frame, nullptr);
+  int shownTicks = 0, clicksWhenShown = -1;
+  bool closedEarly = false;
+  LoopScript script([&] {
+    HWND popup = VisiblePopup();
+    if (!popup) {
+      closedEarly = shownTicks > 0;
+      return closedEarly;  // not open yet, or closed under the handler
+    }
+    if (clicksWhenShown < 0) clicksWhenShown = clicks;
+    if (++shownTicks < 6) return false;  // stays open
+    EndMenu();
+    return true;
+  });
+  frame->PressMenuButton(*BarOf(*frame)->Button(0));
+  EXPECT_TRUE(PumpUntil([&] { return script.Done() && !frame->FTracking; }));
+  EXPECT_EQ(clicks, 1);
+  EXPECT_FALSE(popupShownAtClick) << "the handler ran with the drop-down already on screen";
+  EXPECT_EQ(clicksWhenShown, 1);
+  EXPECT_FALSE(closedEarly) << "the drop-down closed under the handler's change";
+  EXPECT_GE(shownTicks, 6);
+  PumpPending();
+}
+
 // The MDI frame's band carries the maximised child's three buttons.
 LRESULT CALLBACK MdiFrameProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
   static HWND client = nullptr;

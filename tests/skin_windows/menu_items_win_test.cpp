@@ -3,6 +3,8 @@
 // popup-window skinner.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include <string>
 #include <vector>
 
@@ -253,6 +255,49 @@ TEST(PopupComponents, TheTagRulesSizesAndSwitchingOff) {
   EXPECT_FALSE(skinned->OwnerDraw() || plain->OnDrawItem) << "a skin that does not skin popup menus";
 }
 
+// Switching off puts back what switching on changed, whatever the skin's
+// SkinControls, its DisableTag or the component's Tag say by then; an item
+// of Tag 999 gets its own draw handler back.
+TEST(PopupComponents, SwitchingOffRestoresWhatWasSwitchedWhateverChangedSince) {
+  struct Case {
+    const char* name;
+    std::function<void(skin::TSkinData&, vcl::TPopupMenu&)> change;
+  };
+  const Case cases[] = {
+      {"nothing changed", [](skin::TSkinData&, vcl::TPopupMenu&) {}},
+      {"SkinControls without popup menus",
+       [](skin::TSkinData& s, vcl::TPopupMenu&) { s.SkinControls &= ~skin::SkinControlBit(skin::xcPopupMenu); }},
+      {"DisableTag now the component's Tag", [](skin::TSkinData& s, vcl::TPopupMenu&) { s.DisableTag = 5; }},
+      {"the component's Tag now disabled", [](skin::TSkinData&, vcl::TPopupMenu& p) { p.SetTag(99); }},
+  };
+  for (const Case& c : cases) {
+    auto skinData = MakeTestSkin();
+    vcl::Owned<vcl::TForm> form(vcl::New<vcl::TForm>(nullptr));
+    auto* popup = new vcl::TPopupMenu(form.get());
+    popup->SetTag(5);
+    auto* plain = new vcl::TMenuItem(form.get());
+    plain->SetCaption("Plain");
+    popup->Items()->Add(plain);
+    auto* native = new vcl::TMenuItem(form.get());
+    native->SetCaption("Native");
+    native->SetTag(999);
+    popup->Items()->Add(native);
+    int ownDraws = 0;
+    native->OnDrawItem = [&](vcl::TObject*, vcl::TCanvas*, const RECT&, bool) { ++ownDraws; };
+
+    skin::SetPopupOwnerDraw(*form, *skinData, true);
+    ASSERT_TRUE(popup->OwnerDraw()) << c.name;
+    ASSERT_FALSE(native->OnDrawItem) << c.name << ": the system draws Tag 999 while skinned";
+    c.change(*skinData, *popup);
+    skin::SetPopupOwnerDraw(*form, *skinData, false);
+    EXPECT_FALSE(popup->OwnerDraw()) << c.name;
+    EXPECT_FALSE(plain->OnDrawItem) << c.name;
+    ASSERT_TRUE(native->OnDrawItem) << c.name << ": the application's handler is back";
+    native->OnDrawItem(native, nullptr, RECT{}, false);
+    EXPECT_EQ(ownDraws, 1) << c.name;
+  }
+}
+
 // ---- the popup-window skinner -----------------------------------------
 
 skin::TSkinPopupMenu* SkinnerOf(HWND popup) {
@@ -328,6 +373,7 @@ TEST(PopupSkinner, ItemsOfARealDropDown) {
   ASSERT_NE(frame, nullptr);
   POINT offset{-1, -1};
   std::uint32_t itemPixel = 0, backgroundPixel = 1;
+  std::vector<POINT> bandMismatches;
   int ticks = 0;
   LoopScript script([&] {
     HWND popup = VisiblePopup();
@@ -341,6 +387,14 @@ TEST(PopupSkinner, ItemsOfARealDropDown) {
     backgroundPixel = ReadBitmap(skinner->Background()).At(at.x, at.y);
     itemPixel = ReadScreen(RECT{r.left + at.x, r.top + at.y, r.left + at.x + 1, r.top + at.y + 1}).At(0, 0);
     if (itemPixel != backgroundPixel && ++ticks < 100) return false;  // on the screen once the loop waits
+    // The border band: the skin's, not the system's raised edge (which
+    // Wine's menu paints inside the window).
+    const int w = r.right - r.left, h = r.bottom - r.top;
+    const Pixels background = ReadBitmap(skinner->Background());
+    const Pixels onScreen = ReadScreen(r);
+    for (POINT p : {POINT{0, 0}, POINT{1, 1}, POINT{w / 2, 0}, POINT{1, h / 2}, POINT{w - 2, h / 2},
+                    POINT{w / 2, h - 2}, POINT{w - 1, h - 1}})
+      if (onScreen.At(p.x, p.y) != background.At(p.x, p.y)) bandMismatches.push_back(p);
     SavePng(ReadScreen(WindowWithMenus(window)), OutputDir() + "menu-real-dropdown.png");
     EndMenu();
     return true;
@@ -348,6 +402,7 @@ TEST(PopupSkinner, ItemsOfARealDropDown) {
   frame->PressMenuButton(*BarOf(*frame)->Button(0));
   EXPECT_TRUE(PumpUntil([&] { return script.Done() && !frame->FTracking; }));
   EXPECT_EQ(itemPixel, backgroundPixel) << "the item lies over its part of the background";
+  for (POINT p : bandMismatches) ADD_FAILURE() << "the border band at " << p.x << "," << p.y << " is not the skin's";
   const int border = IsWine() ? 0 : skin::kPopupBorder;  // Wine: no non-client area
   EXPECT_EQ(offset.x, border);
   EXPECT_EQ(offset.y, border);

@@ -117,6 +117,39 @@ TEST_F(SkinFrame, RegionsAreCutFromTheKeyedSides) {
   }
 }
 
+// A keyed title is cut from the title as painted; after a resize that must
+// be the title at the new width, not the one of the width before.
+TEST_F(SkinFrame, AKeyedTitleIsCutAtTheWidthAfterAResize) {
+  Use(FrameSkinStream(Keyed(false, false, true, false, "TopTopHeight=1\nTopBotHeight=1\n")));
+  struct Case {
+    const char* name;
+    int grow;
+  };
+  const Case cases[] = {{"wider", 120}, {"narrower", -80}};
+  for (const Case& c : cases) {
+    LogWindow w(WS_OVERLAPPEDWINDOW, 0, {100, 100, 400, 300});
+    ASSERT_NE(ShowSkinned(w.Handle()), nullptr) << c.name;
+    const SIZE before = WindowSize(w.Handle());
+    // Without a repaint first: the region is built before the title is
+    // painted at the new width (as when a resize is dragged).
+    SetWindowPos(w.Handle(), nullptr, 0, 0, before.cx + c.grow, before.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOREDRAW);
+    vex::test::PumpPending();
+    const int width = WindowSize(w.Handle()).cx;
+    ASSERT_EQ(width, before.cx + c.grow) << c.name;
+    HRGN region = CreateRectRgn(0, 0, 0, 0);
+    ASSERT_NE(GetWindowRgn(w.Handle(), region), ERROR) << c.name;
+    // The title starts after the 4-pixel left side; its image's corner
+    // pixels are the key.
+    EXPECT_FALSE(PtInRegion(region, 4, 0)) << c.name << ": left corner";
+    EXPECT_FALSE(PtInRegion(region, width - 5, 0)) << c.name << ": right corner at the new width";
+    EXPECT_TRUE(PtInRegion(region, width / 2, 0)) << c.name << ": middle of the title";
+    if (c.grow > 0) {
+      EXPECT_TRUE(PtInRegion(region, before.cx - 5, 0)) << c.name << ": no notch at the old corner";
+    }
+    DeleteObject(region);
+  }
+}
+
 TEST_F(SkinFrame, CaptionTextCentredWiderThanTheTitleStartsLeftOfIt) {
   Use(FrameSkinStream(Keyed(false, false, false, false, "TextAlignment=1\n")));
   LogWindow w(WS_OVERLAPPEDWINDOW, 0, {100, 100, 180, 200});
