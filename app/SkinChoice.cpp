@@ -4,6 +4,7 @@
 #include <optional>
 #include <vector>
 
+#include "app/IniValue.h"
 #include "app/PathText.h"
 #include "skin/data/TLZH.h"
 #include "skin/data/TSkinReader.h"
@@ -55,6 +56,10 @@ std::string ChosenSkinFile(TPlatform& platform, const std::string& setupIni) {
   if (!bytes) return {};
   const auto* data = reinterpret_cast<const std::uint8_t*>(bytes->data());
   return IsReadableSkinPackage({data, bytes->size()}) ? path : std::string();
+}
+
+bool SkinInHighContrast(TPlatform& platform, const std::string& setupIni) {
+  return ParseIniBool(platform.ReadIni(setupIni, kSkinSection, kSkinHighContrastKey, ""), false);
 }
 
 }  // namespace vex::app

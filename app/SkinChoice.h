@@ -2,9 +2,13 @@
 // The skin a user picks in Setup.ini beside the program:
 //   [Skin]
 //   File=heron.skn
-// names a skin package in the program folder (a name or a path relative to
+//   HighContrast=1
+// File names a skin package in the program folder (a name or a path relative to
 // it) or anywhere else (an absolute path).  Whatever does not lead to a
 // package Vexilo can read leaves the built-in skin in place, silently.
+// HighContrast, a boolean, keeps the skin while the system's high contrast
+// is on (by default windows go back to the system's look then).  Vexilo
+// only reads these keys; the user writes them.
 #include <cstdint>
 #include <span>
 #include <string>
@@ -16,6 +20,7 @@ namespace vex::app {
 
 inline constexpr char kSkinSection[] = "Skin";
 inline constexpr char kSkinFileKey[] = "File";
+inline constexpr char kSkinHighContrastKey[] = "HighContrast";
 
 // The file a [Skin] File value names, for a program folder given with its
 // trailing backslash: a path with a drive ("D:\Skins\heron.skn") or a network
@@ -33,5 +38,8 @@ bool IsReadableSkinPackage(std::span<const std::uint8_t> package);
 // The package Setup.ini names, when it exists and is readable; empty for the
 // built-in skin.
 std::string ChosenSkinFile(TPlatform& platform, const std::string& setupIni);
+
+// [Skin] HighContrast: keep the skin in high contrast (default false).
+bool SkinInHighContrast(TPlatform& platform, const std::string& setupIni);
 
 }  // namespace vex::app

@@ -46,6 +46,9 @@ TForm1::TForm1(TComponent* AOwner)
   SkinData1->DisableTag = 99;
   SkinData1->SkinFormtype = vex::skin::sfMainform;
   SkinData1->SkinControls = vex::skin::kAllSkinControls;
+  // High contrast sends windows back to the system's look unless the user
+  // keeps the skin for it.
+  SkinData1->KeepInHighContrast = FLogic->SkinInHighContrast();
   const std::string skinFile = FLogic->ChosenSkinFile();
   if (!skinFile.empty()) SkinData1->SetSkinFile(skinFile);
   if (SkinData1->NoSkin) {

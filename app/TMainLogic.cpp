@@ -43,6 +43,8 @@ void TMainLogic::SaveSettings() {
 
 std::string TMainLogic::ChosenSkinFile() { return vex::app::ChosenSkinFile(FPlatform, FSetupIni); }
 
+bool TMainLogic::SkinInHighContrast() { return vex::app::SkinInHighContrast(FPlatform, FSetupIni); }
+
 void TMainLogic::CheckBox1Click() {
   if (FView.MenuChecked())
     AddShellVerb(FPlatform);

@@ -34,6 +34,8 @@ class TMainLogic {
   // The skin package Setup.ini names, when it can be read; empty for the
   // built-in skin.  Asked once, before the main window is first shown.
   std::string ChosenSkinFile();
+  // [Skin] HighContrast: the skin stays while the system's high contrast is on.
+  bool SkinInHighContrast();
   void ShowFolderIcon(const std::string& folder);
 
   const TIconReference& Chosen() const { return FChosen; }

@@ -222,6 +222,11 @@ void TForm::VisibleChanged() {
     HandleNeeded();
     if (OnShow) OnShow(this);
     if (!Visible()) return;  // OnShow hid it again
+    // As the dialog manager does for a dialog: focus rectangles and access
+    // key underlines stay hidden for a user who came with the mouse, until
+    // Tab or Alt asks for them.
+    if (!FShownOnce)
+      SendMessageA(Handle(), WM_CHANGEUISTATE, MAKEWPARAM(UIS_INITIALIZE, UISF_HIDEFOCUS | UISF_HIDEACCEL), 0);
     ShowWindow(Handle(), SW_SHOW);
     SetForegroundWindow(Handle());
     FShownOnce = true;

@@ -150,7 +150,7 @@ void TSkinControl::DrawCaption(HDC dc, const RECT& rect, UINT format, bool enabl
   // Centred sideways by the caller's own format: with the tab flag added
   // its low word would never be DT_CENTER alone.
   const UINT asked = format;
-  format |= DT_EXPANDTABS;
+  format |= DT_EXPANDTABS | PrefixFormat();
   RECT measured = rect;
   DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &measured, format | DT_CALCRECT | DT_NOCLIP);
   const controls::Rect placed =

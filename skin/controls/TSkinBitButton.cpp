@@ -34,6 +34,7 @@ void TSkinBitButton::Draw(HDC dc, const RECT& rect) {
   DrawGlyphAndCaption(out, client.right, client.bottom,
                       {&button->Glyph(), button->NumGlyphs(), 1, &Caption, button->Layout(), button->Margin(),
                        button->Spacing(), false, TextColour(frame, enabled)});
+  DrawFocusCue(out, local, 4);  // where the framework's own bit button has it
   BlitBuffer(dc, rect);
 }
 
@@ -46,7 +47,7 @@ void TSkinBitButton::DrawGlyphAndCaption(HDC out, int width, int height, const G
   controls::Size captionSize{};
   if (!caption.empty()) {
     RECT measured{0, 0, width, height};
-    DrawTextA(out, caption.c_str(), static_cast<int>(caption.size()), &measured, DT_CALCRECT);
+    DrawTextA(out, caption.c_str(), static_cast<int>(caption.size()), &measured, DT_CALCRECT | PrefixFormat());
     captionSize = {measured.right - measured.left, measured.bottom - measured.top};
   }
   const auto place = controls::PlaceGlyphAndCaption({width, height}, glyphSize, captionSize, what.layout,
@@ -57,7 +58,7 @@ void TSkinBitButton::DrawGlyphAndCaption(HDC out, int width, int height, const G
   SetBkMode(out, TRANSPARENT);
   SetTextColor(out, what.ink);
   static constexpr UINT kAlign[] = {DT_LEFT, DT_RIGHT, DT_CENTER, DT_CENTER};
-  DrawTextA(out, caption.c_str(), static_cast<int>(caption.size()), &at, kAlign[what.layout & 3]);
+  DrawTextA(out, caption.c_str(), static_cast<int>(caption.size()), &at, kAlign[what.layout & 3] | PrefixFormat());
 }
 
 }  // namespace vex::skin

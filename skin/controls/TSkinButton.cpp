@@ -124,6 +124,7 @@ void TSkinButton::Draw(HDC dc, const RECT& rect) {
   if (Font) SelectObject(out, Font);
   SetTextColor(out, TextColour(frame, Enabled));
   DrawCaption(out, local, DT_CENTER, Enabled, Caption);
+  DrawFocusCue(out, local, 3);  // where a native push button has it
   BlitBuffer(dc, rect);
 }
 

@@ -5,7 +5,9 @@
 #include "skin/controls/ControlGeometry.h"
 #include "skin/data/TSkinData.h"
 #include "skin/windows/TSkinForm.h"
+#include "skin/windows/UiState.h"
 #include "skin/windows/WindowSubclass.h"
+#include "widgets/Handles.h"
 #include "widgets/TWinControl.h"
 
 namespace vex::skin {
@@ -158,6 +160,12 @@ void TSkinControl::AfterMessage(vcl::TMessage& m) {
       Caption = WindowText(Handle);
       Redraw();
       break;
+    case WM_UPDATEUISTATE:
+      // The window's own procedure has taken the new state (and a native
+      // button has painted itself with it): the skin's picture follows.
+      UiState = UpdatedUiState(UiState, m.WParam, Handle);
+      Redraw();
+      break;
     case WM_PAINT:
       PaintNow();
       break;
@@ -194,6 +202,20 @@ void TSkinControl::RefreshState() {
   RefreshEnabled();
   Caption = WindowText(Handle);
   Font = reinterpret_cast<HFONT>(SendMessageA(Handle, WM_GETFONT, 0, 0));
+  UiState = QueryUiState(Handle);
+}
+
+void TSkinControl::DrawFocusCue(HDC dc, const RECT& rect, int inset) {
+  if (!ShowsFocusCue()) return;
+  RECT cue = rect;
+  InflateRect(&cue, -inset, -inset);
+  if (cue.right <= cue.left || cue.bottom <= cue.top) return;
+  // DrawFocusRect inverts: plain colours and copy mode for a picture that
+  // does not depend on what the caption left selected.
+  vcl::DcState saved(dc);
+  SetTextColor(dc, RGB(0, 0, 0));
+  SetBkColor(dc, RGB(255, 255, 255));
+  DrawFocusRect(dc, &cue);
 }
 
 void TSkinControl::RefreshEnabled() {

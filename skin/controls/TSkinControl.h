@@ -125,6 +125,14 @@ class TSkinControl : public TFrameSkinner {
   void RefreshState();
   // Enabled read again from the window's style (cheap).
   void RefreshEnabled();
+  // What the window's UI state hides (WM_QUERYUISTATE), as a native
+  // control shows it: underlined access keys only after Alt, the focus
+  // rectangle only once the keyboard has been used.
+  UINT PrefixFormat() const { return (UiState & UISF_HIDEACCEL) ? DT_HIDEPREFIX : 0; }
+  bool ShowsFocusCue() const { return Focused && Enabled && !(UiState & UISF_HIDEFOCUS); }
+  // The system's focus rectangle, `inset` pixels inside `rect`, when the
+  // control shows its focus cue.
+  void DrawFocusCue(HDC dc, const RECT& rect, int inset);
   static std::string WindowText(HWND window);
 
   TSkinData* SkinData = nullptr;
@@ -132,6 +140,9 @@ class TSkinControl : public TFrameSkinner {
   vcl::TCanvas* Canvas = nullptr;
   bool Enabled = true;
   bool Focused = false;
+  // UISF_HIDEFOCUS and UISF_HIDEACCEL as the window's UI state has them: read
+  // at attach and again on WM_UPDATEUISTATE, never per paint.
+  unsigned UiState = 0;
   std::string Caption;
   HFONT Font = nullptr;  // the window's font (WM_GETFONT, then WM_SETFONT)
   HWND Handle = nullptr;

@@ -57,6 +57,9 @@ class TSkinData : public vcl::TComponent {
   bool Active() const { return FActive; }
   void SetActive(bool value);
   std::int32_t DisableTag = 99;
+  // Keep the skin while the system's high contrast is on (by default the
+  // skin steps aside for it).  Set before Loaded, as a stored design would.
+  bool KeepInHighContrast = false;
   TSkinControls SkinControls = kAllSkinControls;
   const std::string& SkinFile() const { return FSkinFile; }
   void SetSkinFile(const std::string& path);

@@ -113,7 +113,7 @@ void DrawContent(HDC dc, int w, int h, const TMenuItemFacts& item, bool selected
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, TextColourOf(item, selected, skin));
   const UINT reading = item.rightToLeft ? DT_RIGHT | DT_RTLREADING : DT_LEFT;
-  const UINT format = DT_SINGLELINE | DT_EXPANDTABS | reading;
+  const UINT format = DT_SINGLELINE | DT_EXPANDTABS | reading | (item.hidePrefix ? DT_HIDEPREFIX : 0);
   // An empty caption (or a lone "&") still takes a line's height.
   const std::string measuredText = item.caption.empty() || item.caption == "&" ? item.caption + " " : item.caption;
   RECT measured = ToRect(layout.textRect);

@@ -28,6 +28,7 @@ struct TMenuItemFacts {
   int imageIndex = -1;
   vcl::TImageList* images = nullptr;
   bool rightToLeft = false;
+  bool hidePrefix = false;  // ODS_NOACCEL: the menu was opened without the keyboard
   // A popup-menu component's item: its separator is drawn from the second
   // MenuItem frame (drop-down separators are an etched line).
   bool component = false;

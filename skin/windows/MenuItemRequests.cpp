@@ -69,6 +69,7 @@ TMenuItemFacts NativeItemFacts(HMENU menu, int position, UINT id, UINT state) {
   facts.enabled = (state & (ODS_GRAYED | ODS_DISABLED)) == 0;
   facts.checked = (state & ODS_CHECKED) != 0;
   facts.isDefault = (state & ODS_DEFAULT) != 0;
+  facts.hidePrefix = (state & ODS_NOACCEL) != 0;
   if (position >= 0) {
     MENUITEMINFOA mi{};
     mi.cbSize = sizeof mi;

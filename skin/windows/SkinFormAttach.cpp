@@ -12,6 +12,7 @@
 #include "skin/windows/TNCObject.h"
 #include "skin/windows/TSkinForm.h"
 #include "skin/windows/TSkinManage.h"
+#include "skin/windows/UiState.h"
 #include "skin/windows/WindowSubclass.h"
 #include "widgets/TForm.h"
 
@@ -109,6 +110,7 @@ void TSkinForm::AttachWindow(TSkinData* skin) {
   FNativeIcons = ((style & WS_SYSMENU) || FSystemMenu ? 8u : 0u) | (style & WS_MINIMIZEBOX ? 2u : 0u) |
                  (style & WS_MAXIMIZEBOX ? 1u : 0u);
   ReadWindowState();
+  FUiState = QueryUiState(FHandle);
 
   FMdiKind = 0;
   if (HWND mdiClient = FindMdiClient(FHandle)) {

@@ -121,6 +121,13 @@ bool TSkinForm::NcLButtonDown(vcl::TMessage& m) {
     m.Result = 0;
     return true;
   }
+  // The system would track its own maximise button and paint it over the
+  // skin; a press it reports there with no skin button under it (the
+  // buttons moved in between) does nothing.
+  if (m.WParam == HTMAXBUTTON) {
+    m.Result = 0;
+    return true;
+  }
   // A maximised window is not dragged by its caption.
   if (FWindowState == 1 && m.WParam == HTCAPTION) m.WParam = HTMENU;
   return false;

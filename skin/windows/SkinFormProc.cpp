@@ -16,6 +16,7 @@
 #include "skin/windows/TNCObject.h"
 #include "skin/windows/TSkinForm.h"
 #include "skin/windows/TSkinManage.h"
+#include "skin/windows/UiState.h"
 #include "skin/windows/WindowSubclass.h"
 #include "widgets/TForm.h"
 
@@ -133,6 +134,16 @@ bool TSkinForm::Stage1(vcl::TMessage& m) {
     case WM_SKINACTIVATE:
       SkinActivate();
       return true;
+    case WM_UPDATEUISTATE: {
+      // Alt shows the menu bar's access keys, as on a native menu bar.
+      PassOn(m);
+      const bool hid = HidesAccessKeys();
+      FUiState = UpdatedUiState(FUiState, m.WParam, FHandle);
+      if (hid != HidesAccessKeys() && FMenuBar && FSkinState == kSkinActive && FWindowState != 2 &&
+          !MdiChildAside())
+        PaintFrame();
+      return true;
+    }
     case WM_MENUSELECT:
     case WM_MENUCHAR:
       // The menu loop of a skinned menu bar's drop-down reports here.
@@ -185,6 +196,11 @@ bool TSkinForm::Stage2(vcl::TMessage& m) {
         if (p.y >= 0 && p.y < FTopHeight) m.Result = HTCAPTION;
         else if (p.y >= FTopHeight && p.y < FTopHeight + FMenuHeight) m.Result = HTMENU;
       }
+      // The skin's maximise (or restore) button answers as the native one
+      // would, so that Windows 11 offers its snap layouts over it.  The
+      // mouse on it stays the skin's: NcLButtonDown keeps the press from the
+      // system's own button tracking.
+      if (IsMaximizeButton(ButtonAt(p))) m.Result = HTMAXBUTTON;
       return true;
     }
     case WM_NCMOUSEMOVE:

@@ -11,8 +11,9 @@
 
 namespace vex::skin {
 
-void DrawMenuCaption(HDC dc, const RECT& rect, const std::string& caption, COLORREF colour, bool enabled) {
-  constexpr UINT kFormat = DT_SINGLELINE | DT_EXPANDTABS;
+void DrawMenuCaption(HDC dc, const RECT& rect, const std::string& caption, COLORREF colour, bool enabled,
+                     bool hidePrefix) {
+  const UINT kFormat = DT_SINGLELINE | DT_EXPANDTABS | (hidePrefix ? DT_HIDEPREFIX : 0);
   RECT measured{0, 0, 0, 0};
   DrawTextA(dc, caption.c_str(), -1, &measured, kFormat | DT_CALCRECT);
   const frame::Rect target{rect.left, rect.top, rect.right, rect.bottom};
@@ -49,7 +50,7 @@ void TMenuBtn::Paint() {
   {
     vcl::SelectGuard font(work, MenuFont());
     const vcl::TColor colour = FEnabled ? FSkinData->MenuBarText : FSkinData->ButtonShadow;
-    DrawMenuCaption(work, local, FCaption, vcl::ColorToRGB(colour), FEnabled);
+    DrawMenuCaption(work, local, FCaption, vcl::ColorToRGB(colour), FEnabled, FForm->HidesAccessKeys());
   }
   scratch->CopyTo(dc, FRect.left, band.top);
   ReleaseDC(FForm->Handle(), dc);

@@ -101,6 +101,8 @@ class TSkinForm : public vcl::TComponent {
   void LayoutButtons();
   void DrawButtons(HDC dc);
   TNCObject* ButtonAt(POINT p);
+  // A caption button that maximises or restores the window.
+  bool IsMaximizeButton(const TNCObject* object) const;
 
   // ---- window commands (SkinFormCommands.cpp) --------------------------
   void Maximize();
@@ -134,6 +136,10 @@ class TSkinForm : public vcl::TComponent {
   int FBorderKind = 0;   // 0 thick or edged, 2 popup without caption, 3 other
   int FWindowState = 0;  // 0 normal, 1 maximised, 2 minimised
   bool FActive = true;
+  // UISF_HIDEACCEL / UISF_HIDEFOCUS of the window's UI state, read at attach
+  // and on WM_UPDATEUISTATE.
+  unsigned FUiState = 0;
+  bool HidesAccessKeys() const { return (FUiState & UISF_HIDEACCEL) != 0; }
   unsigned FNativeIcons = 0;  // 8 system menu, 2 minimise box, 1 maximise box
   int FSkinState = kSkinAttached;
   int FLeftWidth = 0, FTopHeight = 0, FRightWidth = 0, FBottomHeight = 0;

@@ -100,12 +100,14 @@ TSkinManage::TSkinManage() {
   FTimer->SetInterval(250);
   FTimer->OnTimer = [this](vcl::TObject*) { DoPendingAction(); };
   WinVersion = GetVersion();
+  FSettingsWatch = std::make_unique<TSettingsWatch>([this] { SystemSettingsChanged(); });
   gCbtHook = SetWindowsHookExA(WH_CBT, CbtHookProc, nullptr, GetCurrentThreadId());
 }
 
 TSkinManage::~TSkinManage() {
   FActivated = 4;
   FTimer.reset();
+  FSettingsWatch.reset();
   if (gCbtHook) UnhookWindowsHookEx(gCbtHook);
   gCbtHook = nullptr;
   while (!FForms.empty()) ReleaseFrame(FForms.size() - 1);
@@ -133,15 +135,37 @@ void TSkinManage::RemoveSkinData(TSkinData* skin) {
     FPopupMenus[i]->Detach();
     FPopupMenus.erase(FPopupMenus.begin() + static_cast<std::ptrdiff_t>(i));
   }
+  // It may have been the one that kept the skin in high contrast.
+  SystemSettingsChanged();
 }
 
 void TSkinManage::SetAction(int code) {
+  if (code == 1 || code == 2) FWanted = code == 1;
+  Schedule(code);
+}
+
+void TSkinManage::Schedule(int code) {
   FPendingAction = code;
   if (FActivated != 0) {
     FTimer->SetEnabled(true);  // a burst of changes is carried out once, the last one winning
   } else if (code == 1 || code == 2) {
-    FSkinning = code == 1;  // windows get their frames as they are activated
+    FSkinning = code == 1 && !StepsAside();  // windows get their frames as they are activated
   }
+}
+
+bool TSkinManage::StepsAside() const {
+  for (const TSkinData* s : FSkinDatas)
+    if (s->KeepInHighContrast) return false;
+  return HighContrastOn();
+}
+
+void TSkinManage::SystemSettingsChanged() {
+  if (!FWanted || FActivated == 4) return;
+  const bool wanted = !StepsAside();
+  // Where skinning is heading: a switch still waiting for the timer counts.
+  const bool pending = TimerEnabled() && (FPendingAction == 1 || FPendingAction == 2);
+  const bool heading = pending ? FPendingAction == 1 : FSkinning;
+  if (wanted != heading) Schedule(wanted ? 1 : 2);
 }
 
 void TSkinManage::ClearAllButtons() {
@@ -201,6 +225,10 @@ void TSkinManage::DoPendingAction() {
   FTimer->SetEnabled(false);
   switch (FPendingAction) {
     case 1:
+      if (StepsAside()) {
+        SwitchOff();
+        break;
+      }
       FSkinning = true;
       if (vcl::Application) {
         for (int i = vcl::Application->FormCount() - 1; i >= 0; --i) {
@@ -213,18 +241,22 @@ void TSkinManage::DoPendingAction() {
           }
         }
       }
+      // Dialogs and message boxes that are up now (left native by high
+      // contrast, or by skinning switched off) would otherwise wait for
+      // their next activation.  Only windows with a caption: popup menus,
+      // tooltips and the like are never framed.
+      EnumThreadWindows(
+          GetCurrentThreadId(),
+          [](HWND window, LPARAM self) -> BOOL {
+            const LONG_PTR style = GetWindowLongPtrA(window, GWL_STYLE);
+            if (IsWindowVisible(window) && (style & WS_CAPTION) == WS_CAPTION && WindowClassName(window) != "#32768")
+              reinterpret_cast<TSkinManage*>(self)->SkinWindow(window);
+            return TRUE;
+          },
+          reinterpret_cast<LPARAM>(this));
       break;
     case 2:
-      FSkinning = false;
-      for (std::size_t i = FForms.size(); i-- > 0;) {
-        TSkinForm* frame = FForms[i];
-        const HWND window = frame->Handle();
-        frame->Detach();
-        RedrawWindow(window, nullptr, nullptr,
-                     RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
-        FForms.erase(FForms.begin() + static_cast<std::ptrdiff_t>(i));
-        frame->Release();
-      }
+      SwitchOff();
       break;
     case 3: {
       ReapplyFrames(FForms);
@@ -236,6 +268,19 @@ void TSkinManage::DoPendingAction() {
     }
     default:
       break;
+  }
+}
+
+void TSkinManage::SwitchOff() {
+  FSkinning = false;
+  for (std::size_t i = FForms.size(); i-- > 0;) {
+    if (i >= FForms.size()) continue;
+    TSkinForm* frame = FForms[i];
+    const HWND window = frame->Handle();
+    frame->Detach();
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    FForms.erase(FForms.begin() + static_cast<std::ptrdiff_t>(i));
+    frame->Release();
   }
 }
 

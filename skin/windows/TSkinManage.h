@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "skin/data/TSkinManagerLink.h"
+#include "skin/windows/HighContrast.h"
 #include "skin/windows/SkinParts.h"
 #include "widgets/TObject.h"
 #include "widgets/TTimer.h"
@@ -53,12 +54,18 @@ class TSkinManage : public TSkinManagerLink {
   TSkinData* ChooseSkinData(HWND window) const;
   // The timer's work: carries out FPendingAction.
   void DoPendingAction();
+  // The system's colours or settings changed: skinning steps aside for high
+  // contrast, or comes back, through the same switch as SetAction 2 and 1.
+  void SystemSettingsChanged();
+  // High contrast is on and no registered component keeps the skin for it.
+  bool StepsAside() const;
 
   bool FSkinning = false;
   int FActivated = 0;  // 0 until the first activation, 1 after it, 4 while being destroyed
   bool FMdiMax = false;
   HWND FMdiClient = nullptr;
   int FPendingAction = 0;
+  bool FWanted = false;  // skinning as the components last asked for it (SetAction 1 or 2)
   TSkinData* FChangedSkin = nullptr;
 
   const std::vector<TSkinForm*>& Forms() const { return FForms; }
@@ -67,17 +74,22 @@ class TSkinManage : public TSkinManagerLink {
   const std::vector<std::unique_ptr<TPopupSkinner>>& Popups() const { return FPopupMenus; }
   bool TimerEnabled() const { return FTimer && FTimer->Enabled(); }
   bool CbtHookInstalled() const;
+  HWND SettingsWatchWindow() const { return FSettingsWatch ? FSettingsWatch->Handle() : nullptr; }
 
  private:
   void ReleaseFrame(std::size_t index);
   // Action 3 for these frames: kept client sizes, new geometry and buttons,
   // new regions, the skin applied.
   void ReapplyFrames(std::vector<TSkinForm*> frames);
+  // Carries out (or, before the first activation, applies) an action.
+  void Schedule(int code);
+  void SwitchOff();
 
   vcl::Owned<vcl::TTimer> FTimer;
   std::vector<TSkinForm*> FForms;                          // owned
   std::vector<std::unique_ptr<TPopupSkinner>> FPopupMenus;  // owned
   std::vector<TSkinData*> FSkinDatas;                      // not owned
+  std::unique_ptr<TSettingsWatch> FSettingsWatch;
 };
 
 // The manager, or null before the first run-time TSkinData.

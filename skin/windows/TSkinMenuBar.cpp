@@ -156,7 +156,8 @@ void TSkinMenuBar::Paint(HDC dc, const RECT& band) {
       const RECT local{r.left - band.left, r.top - band.top, r.right - band.left, r.bottom - band.top};
       if (static_cast<int>(i) == open) FrameRect(work, &local, outline.get());
       const vcl::TColor colour = button.FEnabled ? FSkinData->MenuBarText : FSkinData->ButtonShadow;
-      DrawMenuCaption(work, local, button.FCaption, vcl::ColorToRGB(colour), button.FEnabled);
+      DrawMenuCaption(work, local, button.FCaption, vcl::ColorToRGB(colour), button.FEnabled,
+                      FFrame->HidesAccessKeys());
     }
     FPainting = false;
   }

@@ -73,6 +73,9 @@ class TSkinMenuBar : public TMenuBarPart {
 
 // Draws `caption` ("&" marking the accelerator) centred in `rect` with the
 // DC's font, transparent; a disabled caption in the system's button shadow.
-void DrawMenuCaption(HDC dc, const RECT& rect, const std::string& caption, COLORREF colour, bool enabled);
+// `hidePrefix`: the accelerator is not underlined (the window's UI state
+// hides access keys until Alt is pressed, as a native menu bar does).
+void DrawMenuCaption(HDC dc, const RECT& rect, const std::string& caption, COLORREF colour, bool enabled,
+                     bool hidePrefix = false);
 
 }  // namespace vex::skin

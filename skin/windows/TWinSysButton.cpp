@@ -144,4 +144,10 @@ TNCObject* TSkinForm::ButtonAt(POINT p) {
   return nullptr;
 }
 
+bool TSkinForm::IsMaximizeButton(const TNCObject* object) const {
+  for (const auto& button : FButtons)
+    if (button.get() == object) return frame::CommandFor(button->FSkinButton->Action) == frame::ButtonCommand::kMaximize;
+  return false;
+}
+
 }  // namespace vex::skin

@@ -114,5 +114,28 @@ TEST_F(ChosenSkin, BuiltInSkinWhenNothingUsableIsNamed) {
   }
 }
 
+TEST_F(ChosenSkin, HighContrastKeepsTheSkinOnlyWhenTheUserSaysSo) {
+  struct Case {
+    std::string setup;  // absent when empty
+    bool keep;
+  };
+  const Case cases[] = {
+      {"", false},
+      {"[Skin]\r\nFile=heron.skn\r\n", false},
+      {"[Skin]\r\nHighContrast=1\r\n", true},
+      {"[skin]\r\nhighcontrast=0x10\r\n", true},
+      {"[Skin]\r\nHighContrast=0\r\n", false},
+      {"[Skin]\r\nHighContrast=yes\r\n", false},
+      {"[Reg]\r\nHighContrast=1\r\n", false},
+  };
+  for (const Case& c : cases) {
+    if (c.setup.empty())
+      P.Files.erase(kSetup);
+    else
+      P.Files[kSetup] = c.setup;
+    EXPECT_EQ(SkinInHighContrast(P, kSetup), c.keep) << c.setup;
+  }
+}
+
 }  // namespace
 }  // namespace vex::app

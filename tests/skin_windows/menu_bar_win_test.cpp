@@ -214,6 +214,61 @@ TEST_F(MenuBarTest, TheBandsLook) {
   SaveWindowPng(frame->Handle(), "menu-bar");
 }
 
+// Access keys on the bar are underlined only while the window's UI state
+// shows them (Alt pressed), as on a native menu bar.  Wine difference: Wine 8
+// keeps no UI state (Alt changes nothing, WM_CHANGEUISTATE is dropped), so
+// the WM_UPDATEUISTATE that Windows' DefWindowProc sends the window when Alt
+// goes down is sent here.
+TEST_F(MenuBarTest, AccessKeysUnderlinedOnlyWhileTheWindowShowsThem) {
+  TSkinForm* frame = Open(MakeBar({"&File>", "&Edit>"}));
+  ASSERT_NE(frame, nullptr);
+  const HWND h = frame->Handle();
+  TSkinMenuBar& bar = *BarOf(*frame);
+  RECT window{};
+  GetWindowRect(h, &window);
+  const RECT r = bar.Button(0)->FRect;
+  auto area = [&] {
+    return ReadScreen(RECT{window.left + r.left, window.top + r.top, window.left + r.right, window.top + r.bottom});
+  };
+  auto changes = [](const Pixels& a, const Pixels& b) {
+    std::vector<int> rows;
+    for (int y = 0; y < a.height; ++y)
+      for (int x = 0; x < a.width; ++x)
+        if (a.At(x, y) != b.At(x, y)) {
+          rows.push_back(y);
+          break;
+        }
+    return rows;
+  };
+  auto change = [&](WORD action, WORD flags) {
+    SendMessageA(h, WM_CHANGEUISTATE, MAKEWPARAM(action, flags), 0);
+    SendMessageA(h, WM_UPDATEUISTATE, MAKEWPARAM(action, flags), 0);
+  };
+  change(UIS_SET, UISF_HIDEACCEL | UISF_HIDEFOCUS);
+  EXPECT_TRUE(frame->HidesAccessKeys());
+  PumpPending();
+  Pixels hidden = area();
+  PumpUntil([&] {
+    const Pixels now = area();
+    const bool same = changes(now, hidden).empty();
+    hidden = now;
+    return same;
+  });
+
+  change(UIS_CLEAR, UISF_HIDEACCEL);
+  EXPECT_FALSE(frame->HidesAccessKeys());
+  // Wine difference: Wine 8's DrawText underlines with DT_HIDEPREFIX too, so
+  // only the state can be checked there.
+  if (IsWine()) GTEST_SKIP() << "DrawText ignores DT_HIDEPREFIX under Wine";
+  ASSERT_TRUE(PumpUntil([&] { return !changes(area(), hidden).empty(); })) << "the F of &File is underlined";
+  const std::vector<int> rows = changes(area(), hidden);
+  EXPECT_LE(rows.back() - rows.front(), 1) << "an underline, nothing else";
+  SaveWindowPng(h, "menu-bar-access-keys");
+
+  change(UIS_SET, UISF_HIDEACCEL);
+  EXPECT_TRUE(PumpUntil([&] { return changes(area(), hidden).empty(); })) << "hidden again";
+}
+
 // A form object's bar follows its main menu: rebuilt when it changes, a
 // native item without text takes the component's caption, and a top-level
 // item hears of its button being pressed (the framework clicks it when it

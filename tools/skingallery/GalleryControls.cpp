@@ -60,6 +60,9 @@ class TControlsPage : public TForm {
   // shows it as the focus would (only one control can have the real focus).
   void Hold(TControl* control, unsigned state, bool focused = false) { FHeld.push_back({control, state, focused}); }
   void FocusOn(TWinControl* control) { FFocus = control; }
+  // Shows the page as a keyboard user sees it: focus rectangles and
+  // underlined access keys (a window used with the mouse hides them).
+  void ShowKeyboardCues() { FKeyboardCues = true; }
 
  private:
   struct Held {
@@ -80,6 +83,9 @@ class TControlsPage : public TForm {
 
   void HoldStates() {
     if (FFocus && GetForegroundWindow() == Handle() && !FFocus->Focused()) FFocus->SetFocus();
+    constexpr WORD kCues = UISF_HIDEFOCUS | UISF_HIDEACCEL;
+    if (FKeyboardCues && (SendMessageA(Handle(), WM_QUERYUISTATE, 0, 0) & kCues))
+      SendMessageA(Handle(), WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, kCues), 0);
     for (const Held& h : FHeld) {
       vex::skin::TSkinControl* s = SkinnerOf(h.control);
       if (!s || (s->State == h.state && (!h.focused || s->Focused))) continue;
@@ -92,6 +98,7 @@ class TControlsPage : public TForm {
   TTimer* FTimer;
   std::vector<Held> FHeld;
   TWinControl* FFocus = nullptr;
+  bool FKeyboardCues = false;
 };
 
 void GiveGlyph(TBitmap& glyph, COLORREF colour) { DrawGalleryGlyph(glyph, colour); }
@@ -100,12 +107,13 @@ TControlsPage* MakeButtonsPage() {
   auto* p = New<TControlsPage>(Application, "GalleryButtons", "按钮 Buttons", 560, 250);
   static const char* const kStates[] = {"normal", "hot", "pressed", "focused", "disabled"};
   for (int i = 0; i < 5; ++i) p->Label(100 + i * 92, 8, kStates[i]);
+  p->ShowKeyboardCues();
   p->Label(8, 34, "TButton");
   p->Label(8, 74, "TBitBtn");
   p->Label(8, 116, "TSpeedButton");
   const unsigned holds[] = {0, kHot, kPressed, 0, 0};
   for (int i = 0; i < 5; ++i) {
-    auto* b = p->Put<TButton>(100 + i * 92, 28, 84, 25, "确定 OK");
+    auto* b = p->Put<TButton>(100 + i * 92, 28, 84, 25, "确定(&O)");
     auto* bit = p->Put<TBitBtn>(100 + i * 92, 68, 84, 25, "还原 Back");
     GiveGlyph(bit->Glyph(), RGB(0, 128, 0));
     auto* speed = p->Put<TSpeedButton>(100 + i * 92, 108, 40, 26);
