@@ -104,13 +104,20 @@ LRESULT CALLBACK Watch(int code, WPARAM wParam, LPARAM lParam) {
 }
 
 TFormIconExplorer* gForm = nullptr;
+std::atomic<bool> gReadingOver{false};
 void CALLBACK CloseWhenRead(HWND, UINT, UINT_PTR, DWORD) {
-  if (gForm && IsWindowVisible(gForm->Handle()) && !gForm->Reading()) PostMessageA(gForm->Handle(), WM_CLOSE, 0, 0);
+  if (gForm && IsWindowVisible(gForm->Handle()) && !gForm->Reading()) {
+    // Answers after this are not the reading's: the window is closing and
+    // the loop then waits for the prober.
+    gReadingOver = true;
+    PostMessageA(gForm->Handle(), WM_CLOSE, 0, 0);
+  }
 }
 
 Opening Open(TFormIconExplorer& form, const std::string& folder) {
   Opening o;
   gOpening = &o;
+  gReadingOver = false;
   gForm = &form;
   gBrowser = form.Handle();
   gList = form.ListView1->Handle();
@@ -123,6 +130,7 @@ Opening Open(TFormIconExplorer& form, const std::string& folder) {
       const auto start = Clock::now();
       DWORD_PTR result = 0;
       SendMessageTimeoutA(gBrowser, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &result);
+      if (gReadingOver) break;
       worst = std::max<long>(worst, static_cast<long>(Ms(start, Clock::now())));
       ++probes;
       Sleep(5);
@@ -146,7 +154,7 @@ Opening Open(TFormIconExplorer& form, const std::string& folder) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  const std::string folder = argc > 1 ? argv[1] : MakeFolder();
+  const std::string folder = argc > 1 && *argv[1] ? argv[1] : MakeFolder();
   const int rounds = argc > 2 ? std::max(1, std::atoi(argv[2])) : 2;
   if (folder.empty()) {
     std::printf("could not make the folder\n");
