@@ -2,6 +2,8 @@
 
 #include <shellapi.h>
 
+#include <algorithm>
+
 namespace vex::iconbrowser {
 
 int IconCount(const std::string& path) {
@@ -18,6 +20,28 @@ HICON ExtractIconAt(const std::string& path, int index) {
   // ExtractIcon answers 1, not an icon, for a file of a kind it does not know.
   if (reinterpret_cast<INT_PTR>(icon) == 1) return nullptr;
   return icon;
+}
+
+std::vector<IndexedIcon> ExtractAllIcons(const std::string& path) {
+  std::vector<IndexedIcon> out;
+  const int cx = GetSystemMetrics(SM_CXICON), cy = GetSystemMetrics(SM_CYICON);
+  // Asked for more than the file holds, the shell returns what there is: one
+  // call reads nearly every file.  A fuller one goes on where it stopped.
+  UINT first = 0, batch = 256;
+  for (;;) {
+    std::vector<HICON> handles(batch);
+    std::vector<UINT> ids(batch);
+    const UINT got = PrivateExtractIconsA(path.c_str(), static_cast<int>(first), cx, cy, handles.data(), ids.data(),
+                                          batch, LR_DEFAULTCOLOR);
+    // 0xFFFFFFFF: a missing file or one of a kind the shell does not read.
+    const UINT n = got == 0xFFFFFFFFu ? 0 : std::min(got, batch);
+    for (UINT i = 0; i < n; ++i) {
+      if (handles[i]) out.push_back({static_cast<int>(first + i), vcl::IconHandle(handles[i])});
+    }
+    if (n < batch) return out;
+    first += batch;
+    batch *= 2;
+  }
 }
 
 void ListDirectoryWin32(const std::string& pattern, const std::function<void(const std::string& name)>& each) {

@@ -4,8 +4,10 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "iconbrowser/IconSources.h"
+#include "widgets/Handles.h"
 
 namespace vex::iconbrowser {
 
@@ -16,6 +18,18 @@ int IconCount(const std::string& path);
 // Icon `index` of the file at the large icon size, owned by the caller; null
 // when the shell gives no usable icon.
 HICON ExtractIconAt(const std::string& path, int index);
+
+struct IndexedIcon {
+  int index = 0;  // within its file
+  vcl::IconHandle icon;
+};
+
+// Every icon of the file at the large icon size, in index order, as
+// ExtractIconAt gives them one by one, but from one read of the file: the
+// shell maps and parses a file once per call, and one call takes a whole
+// range.  Icons the shell could not make are left out; nothing for a file
+// without icons.  Safe on any thread.
+std::vector<IndexedIcon> ExtractAllIcons(const std::string& path);
 
 // The directory listing FindIconSources uses: FindFirstFileA/FindNextFileA.
 void ListDirectoryWin32(const std::string& pattern, const std::function<void(const std::string& name)>& each);

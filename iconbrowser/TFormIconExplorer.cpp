@@ -10,6 +10,7 @@
 #include "iconbrowser/IconFileName.h"
 #include "iconbrowser/IconFiles.h"
 #include "iconbrowser/IconGdi.h"
+#include "iconbrowser/IconReader.h"
 
 using namespace vcl;
 using namespace vex::iconbrowser;
@@ -31,22 +32,47 @@ bool FileExists(const std::string& path) { return GetFileAttributesA(path.c_str(
 // transparent parts of a scaled icon.  Only the mask is used afterwards.
 constexpr TColor kScaleBackground = 10930928;
 
+constexpr char kCaption[] = "图标浏览";
+// The reader's signal that icons are ready (wParam: the reading's generation).
+constexpr UINT WM_ICONSREAD = WM_APP + 0x119;
+// Comes back for ready icons after input waiting in the queue: a posted
+// message would be handled before it.
+constexpr UINT_PTR kTakeTimer = 0x1C0;
+// Icons are added in steps of about a frame's time, taken a few at a time.
+constexpr DWORD kStepMilliseconds = 15;
+constexpr std::size_t kIconsPerTake = 16;
+// Longest run of steps before timers and paint get their turn.
+constexpr DWORD kYieldInterval = 100;
+// How often the caption's count of files may change.
+constexpr DWORD kProgressInterval = 100;
+
 }  // namespace
 
 TFormIconExplorer::TFormIconExplorer(TComponent* AOwner, std::string programFolder)
-    : TForm(AOwner), FProgramFolder(programFolder.empty() ? ExecutableFolder() : std::move(programFolder)) {
+    : TForm(AOwner),
+      FProgramFolder(programFolder.empty() ? ExecutableFolder() : std::move(programFolder)),
+      FReader(std::make_unique<IconReader>(WM_ICONSREAD)) {
   BuildControls();
   OnCreate = Method(this, &TFormIconExplorer::FormCreate);
   OnShow = Method(this, &TFormIconExplorer::FormShow);
+  OnHide = Method(this, &TFormIconExplorer::FormHide);
+}
+
+TFormIconExplorer::~TFormIconExplorer() = default;
+
+void TFormIconExplorer::BeforeDestruction() {
+  FReader->Cancel();
+  TForm::BeforeDestruction();
 }
 
 void TFormIconExplorer::BuildControls() {
-  SetCaption("图标浏览");
+  SetCaption(kCaption);
   SetBorderStyle(bsSizeable);
   SetBounds(373, 198, 275, 233);
   Icon().LoadFromMemory(kBrowserIconIco);
 
   ImageList1 = new TImageList(this);
+  ImageList1->SetAllocBy(256);  // big folders hold thousands of icons
   ImageList1->SetSize(32, 32);
   ImageList2 = new TImageList(this);
   ImageList2->SetBkColor(kScaleBackground);
@@ -151,27 +177,98 @@ void TFormIconExplorer::FormShow(TObject*) {
   ListView1->Clear();
   ImageList1->Clear();
   FSources.clear();
-  std::vector<std::string> files;
-  FindIconSources(FFolder, files, ListDirectoryWin32);
-  ListView1->BeginUpdate();
-  for (const auto& f : files) LoadIconsFromFile(f);
-  ListView1->EndUpdate();
+  // The window shows at once; the folder is listed and read on a worker and
+  // the list fills as files are read.
+  FReader->Start(Handle(), FFolder);
+  ShowProgress(true);
+}
+
+void TFormIconExplorer::FormHide(TObject*) { StopReading(); }
+
+void TFormIconExplorer::StopReading() {
+  FReader->Cancel();
+  if (HandleAllocated()) KillTimer(Handle(), kTakeTimer);
+  SetCaption(kCaption);
 }
 
 void TFormIconExplorer::LoadIconsFromFile(const std::string& path) {
-  const int count = IconCount(path);
-  for (int i = 0; i < count; ++i) {
-    TIcon icon;
-    icon.SetHandle(ExtractIconAt(path, i));
-    if (icon.Empty()) continue;
-    // Straight into the list's handle, which the list view shares: AddIcon
-    // would hand the image list to the list view again for every icon.
-    // Item k must be image k: an icon the list cannot take gets no item.
-    const int k = ImageList_ReplaceIcon(ImageList1->Handle(), -1, icon.Handle());
-    if (k < 0) continue;
-    FSources.push_back({path, i});
-    ListView1->AddItem(std::to_string(k), k);
+  FReader->Add(Handle(), path);
+  ShowProgress(true);
+}
+
+bool TFormIconExplorer::Reading() const { return !FReader->Progress().done; }
+
+int TFormIconExplorer::LiveReadingThreads() { return FReader->LiveWorkers(); }
+
+void TFormIconExplorer::WndProc(TMessage& m) {
+  if (m.Msg == WM_ICONSREAD) {
+    if (FReader->Current(m.WParam)) TakeReadIcons();
+    return;
   }
+  if (m.Msg == WM_TIMER && m.WParam == kTakeTimer) {
+    KillTimer(Handle(), kTakeTimer);
+    TakeReadIcons();
+    return;
+  }
+  TForm::WndProc(m);
+}
+
+void TFormIconExplorer::TakeReadIcons() {
+  // A step lasts a few milliseconds whatever the list costs per icon, then
+  // the loop answers, paints and takes input before the next one.
+  const DWORD start = GetTickCount();
+  bool updating = false;
+  for (;;) {
+    std::vector<FileIcons> files = FReader->Take(kIconsPerTake);
+    if (files.empty()) break;
+    if (!updating) ListView1->BeginUpdate();  // one redraw for the step, not one per item
+    updating = true;
+    for (const FileIcons& f : files) {
+      for (const IndexedIcon& icon : f.icons) AddIcon(f.file, icon.index, icon.icon.get());
+    }
+    if (GetTickCount() - start >= kStepMilliseconds) break;
+  }
+  if (updating) ListView1->EndUpdate();
+  if (FReader->More()) {
+    // A posted message goes before input, paint and timers: now and then,
+    // and whenever input waits, come back through a timer instead.
+    const DWORD now = GetTickCount();
+    if (HIWORD(GetQueueStatus(QS_INPUT | QS_PAINT | QS_TIMER)) != 0 || now - FLastYield >= kYieldInterval) {
+      FLastYield = now;
+      SetTimer(Handle(), kTakeTimer, USER_TIMER_MINIMUM, nullptr);
+    } else {
+      PostMessageA(Handle(), WM_ICONSREAD, FReader->Generation(), 0);
+    }
+  }
+  ShowProgress(false);
+}
+
+void TFormIconExplorer::AddIcon(const std::string& file, int index, HICON icon) {
+  // Straight into the list's handle, which the list view shares: AddIcon
+  // would hand the image list to the list view again for every icon.
+  // Item k must be image k: an icon the list cannot take gets no item.
+  const int k = ImageList_ReplaceIcon(ImageList1->Handle(), -1, icon);
+  if (k < 0) return;
+  FSources.push_back({file, index});
+  ListView1->AddItem(std::to_string(k), k);
+}
+
+void TFormIconExplorer::ShowProgress(bool force) {
+  const ReadingProgress p = FReader->Progress();
+  if (p.done) {
+    SetCaption(kCaption);
+    return;
+  }
+  const DWORD now = GetTickCount();
+  if (!force && now - FProgressShownAt < kProgressInterval) return;
+  FProgressShownAt = now;
+  std::string text = std::string(kCaption) + " - ";
+  if (p.scanning && p.filesKnown == 0) {
+    text += "正在查找文件...";
+  } else {
+    text += "已读取 " + std::to_string(p.filesRead) + "/" + std::to_string(p.filesKnown) + " 个文件";
+  }
+  SetCaption(text);
 }
 
 void TFormIconExplorer::Button3Click(TObject*) {

@@ -7,10 +7,15 @@
 // Created once at start-up without an owner and kept, hidden, until the end:
 //   FormIconExplorer = vcl::New<TFormIconExplorer>(nullptr);
 //   if (FormIconExplorer->Execute(folder)) use(FormIconExplorer->FResultFile, FormIconExplorer->FResultIndex);
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "widgets/Vcl.h"
+
+namespace vex::iconbrowser {
+class IconReader;
+}
 
 class TFormIconExplorer : public vcl::TForm {
  public:
@@ -23,8 +28,21 @@ class TFormIconExplorer : public vcl::TForm {
   // than by OK or Cancel returns the previous outcome.
   bool Execute(const std::string& folder);
 
-  // Appends every icon of the file to the list (nothing for a file without icons).
+  ~TFormIconExplorer() override;
+  // Stops reading before the window goes: no signal may reach a window
+  // handle that is gone, or one reused by another window.
+  void BeforeDestruction() override;
+
+  // Appends every icon of the file to the list (nothing for a file without
+  // icons), after everything already being read.  The file is read on a
+  // worker thread and its icons arrive through the message loop.
   void LoadIconsFromFile(const std::string& path);
+  // Whether icons are still being read for the list (the caption counts the
+  // files meanwhile).
+  bool Reading() const;
+  // Reading threads still alive, including those of a closed reading that
+  // are finishing their file (nothing of theirs reaches the list).
+  int LiveReadingThreads();
 
   std::string FFolder;
   bool FAccepted = false;
@@ -72,6 +90,15 @@ class TFormIconExplorer : public vcl::TForm {
   void Image1Click(vcl::TObject* Sender);
   void Image2Click(vcl::TObject* Sender);
   void ImageDblClick(vcl::TObject* Sender);
+  void FormHide(vcl::TObject* Sender);
+
+  void WndProc(vcl::TMessage& message) override;
+  // Adds the icons the reader has ready, a few hundred at a time, and
+  // arranges to come back for the rest.
+  void TakeReadIcons();
+  void AddIcon(const std::string& file, int index, HICON icon);
+  void ShowProgress(bool force);
+  void StopReading();
 
   void DrawPreviews(int index);
   void ClearPreviews();
@@ -80,6 +107,9 @@ class TFormIconExplorer : public vcl::TForm {
 
   std::string FProgramFolder;
   std::vector<IconSource> FSources;
+  std::unique_ptr<vex::iconbrowser::IconReader> FReader;
+  DWORD FProgressShownAt = 0;
+  DWORD FLastYield = 0;
 };
 
 // The one browser of the process, created by the main window.

@@ -12,7 +12,7 @@ TImageList::~TImageList() = default;
 
 HIMAGELIST TImageList::Handle() {
   if (!FHandle) {
-    FHandle.reset(ImageList_Create(FWidth, FHeight, ILC_COLOR32 | ILC_MASK, 4, 4));
+    FHandle.reset(ImageList_Create(FWidth, FHeight, ILC_COLOR32 | ILC_MASK, 4, FAllocBy));
     ImageList_SetBkColor(FHandle.get(), FBkColor == clNone ? CLR_NONE : ColorToRGB(FBkColor));
   }
   return FHandle.get();

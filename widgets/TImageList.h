@@ -28,6 +28,11 @@ class TImageList : public TComponent {
   void SetSize(int width, int height);
   TColor BkColor() const { return FBkColor; }
   void SetBkColor(TColor color);
+  // How many images the list makes room for at a time (4 by default).  A
+  // list that grows to thousands wants more: each growth copies every image.
+  // Takes effect when the handle is made, so set it first.
+  int AllocBy() const { return FAllocBy; }
+  void SetAllocBy(int count) { FAllocBy = count < 1 ? 1 : count; }
   int Count() const;
   HIMAGELIST Handle();
 
@@ -47,6 +52,7 @@ class TImageList : public TComponent {
   void Changed();
   int FWidth = 16, FHeight = 16;
   TColor FBkColor = clNone;
+  int FAllocBy = 4;
   ImageListHandle FHandle;
   std::vector<std::pair<const void*, std::function<void()>>> FLinks;
 };

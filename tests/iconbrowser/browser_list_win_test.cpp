@@ -7,7 +7,10 @@
 using namespace vex::test;
 
 namespace {
-bool WindowShown(TFormIconExplorer& f) { return IsWindowVisible(f.Handle()) && f.ListView1->ItemCount() > 0; }
+// Up, with the folder read to the end.
+bool WindowShown(TFormIconExplorer& f) {
+  return IsWindowVisible(f.Handle()) && !f.Reading() && f.ListView1->ItemCount() > 0;
+}
 }  // namespace
 
 TEST_F(BrowserTest, WindowIsTheOwnerlessBrowserWithItsLayout) {
@@ -116,6 +119,7 @@ TEST_F(BrowserTest, OkWithoutSelectionDoesNothingAndFilesAddedTwiceListTwice) {
         f.Button1->SetEnabled(true);
         SendMessageA(H(f.Button1), BM_CLICK, 0, 0);  // enabled but still nothing selected
       }),
+      [&] { return !f.Reading(); },  // the files are read on a worker
       Do([&] { ClickCancel(); }),
   });
   EXPECT_FALSE(f.Execute(target.Path()));

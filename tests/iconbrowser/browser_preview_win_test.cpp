@@ -16,7 +16,10 @@ using namespace vex::iconbrowser;
 
 namespace {
 
-bool WindowShown(TFormIconExplorer& f) { return IsWindowVisible(f.Handle()) && f.ListView1->ItemCount() > 0; }
+// Up, with the folder read to the end.
+bool WindowShown(TFormIconExplorer& f) {
+  return IsWindowVisible(f.Handle()) && !f.Reading() && f.ListView1->ItemCount() > 0;
+}
 
 std::vector<std::uint8_t> ReadAll(const std::string& path) {
   std::ifstream in(path, std::ios::binary);

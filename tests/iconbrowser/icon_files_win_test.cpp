@@ -61,6 +61,29 @@ TEST(IconFiles, ExtractsEachIconAtTheLargeSize) {
   }
 }
 
+TEST(IconFiles, AllIconsInOneGoMatchTheOneByOneCount) {
+  TempFolder dir;
+  dir.Write("notes.exe", "this is no program");
+  CreateDirectoryA(dir.File("tools.exe").c_str(), nullptr);
+  const struct {
+    std::string path;
+    int icons;
+  } files[] = {{Fixture("icons3.dll"), 3}, {Fixture("icons2.dll"), 2}, {Fixture("icons1.dll"), 1},
+               {Fixture("icons0.dll"), 0}, {ProgramFolder() + "Folder.ico", 1}, {dir.File("notes.exe"), 0},
+               {dir.File("tools.exe"), 0}, {dir.File("missing.dll"), 0}};
+  for (const auto& f : files) {
+    const auto icons = ExtractAllIcons(f.path);
+    ASSERT_EQ(static_cast<int>(icons.size()), f.icons) << f.path;
+    EXPECT_EQ(IconCount(f.path), f.icons) << f.path;
+    for (int i = 0; i < f.icons; ++i) {
+      EXPECT_EQ(icons[i].index, i) << f.path;
+      const auto px = ReadIconPixels(icons[i].icon.get());
+      ASSERT_TRUE(px) << f.path;
+      EXPECT_EQ(px->width, GetSystemMetrics(SM_CXICON)) << f.path;
+    }
+  }
+}
+
 TEST(IconFiles, FolderScanListsExecutablesThenLibrariesWithFullPaths) {
   TempFolder dir;
   CopyFileA(Fixture("icons3.dll").c_str(), dir.File("three.exe").c_str(), FALSE);

@@ -204,6 +204,8 @@ int main() {
     auto* f = vex::skin::FrameOf(top);
     return f && f->FSkinState == vex::skin::kSkinActive;
   }, std::chrono::seconds(10));
+  // The library is read on a worker; its icons arrive through the loop.
+  vex::test::PumpUntil([&] { return !browser->Reading(); }, std::chrono::seconds(30));
   if (!skinned || SendMessageA(list, LVM_GETITEMCOUNT, 0, 0) != kIcons) {
     std::printf("the browser was %sskinned and listed %d of %d icons\n", skinned ? "" : "not ",
                 static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0)), kIcons);

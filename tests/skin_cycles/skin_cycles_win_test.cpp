@@ -185,6 +185,8 @@ TEST_F(SkinCycles, OpeningAndClosingEveryKindLeavesNothingBehind) {
        [&] {
          CloseModalWhenSkinned("TFormIconExplorer", [](HWND) { FormIconExplorer->SetModalResult(vcl::mrCancel); });
          FormIconExplorer->Execute(folder);
+         // A closed reading's icons go when its worker has finished its file.
+         vex::test::PumpUntil([] { return FormIconExplorer->LiveReadingThreads() == 0; });
        }},
       {"message box",
        [] {

@@ -1,0 +1,239 @@
+#include "iconbrowser/IconReader.h"
+
+#include <algorithm>
+#include <condition_variable>
+#include <deque>
+#include <mutex>
+#include <utility>
+
+#include "widgets/TThread.h"
+
+namespace vex::iconbrowser {
+
+namespace {
+// Icons read but not yet taken, beyond which a worker waits: every icon holds
+// system handles (the process has ten thousand GDI handles), and a GUI thread
+// held up in a menu or a dialog must not find its quota spent.
+constexpr std::size_t kMaxWaitingIcons = 1024;
+}  // namespace
+
+// What one generation's worker and the GUI thread share.  Only the lock's
+// holder touches the fields; nothing waits on the GUI thread while it is
+// held, and posting a message does not wait either.
+struct IconReader::Shared {
+  struct Job {
+    bool folder = false;
+    std::string path;
+  };
+
+  HWND window = nullptr;  // null once cancelled: no more signals
+  UINT message = 0;
+  WPARAM generation = 0;
+
+  std::mutex lock;
+  std::condition_variable room;
+  bool cancelled = false;
+  bool workerRunning = false;
+  bool signalled = false;  // a signal is on its way, or the GUI said it will come back
+  std::deque<Job> jobs;
+  std::deque<FileIcons> ready;
+  std::size_t readyIcons = 0;
+  ReadingProgress progress;
+
+  // Under the lock: tells the window there is something new (files, or the
+  // end), once until it takes.
+  void Signal() {
+    if (!signalled && window) signalled = PostMessageA(window, message, generation, 0) != FALSE;
+  }
+
+  void Run();
+};
+
+void IconReader::Shared::Run() {
+  for (;;) {
+    Job job;
+    {
+      std::lock_guard<std::mutex> hold(lock);
+      if (cancelled || jobs.empty()) {
+        workerRunning = false;
+        Signal();
+        return;
+      }
+      job = std::move(jobs.front());
+      jobs.pop_front();
+      progress.scanning = job.folder;
+    }
+    if (job.folder) {
+      std::vector<std::string> files;
+      FindIconSources(job.path, files, ListDirectoryWin32);
+      std::lock_guard<std::mutex> hold(lock);
+      progress.scanning = false;
+      progress.filesKnown += static_cast<int>(files.size());
+      // Before anything added while the folder was listed: its files come first.
+      std::vector<Job> found;
+      for (auto& f : files) found.push_back({false, std::move(f)});
+      jobs.insert(jobs.begin(), std::make_move_iterator(found.begin()), std::make_move_iterator(found.end()));
+      Signal();
+      continue;
+    }
+    FileIcons read{job.path, ExtractAllIcons(job.path)};
+    std::unique_lock<std::mutex> hold(lock);
+    room.wait(hold, [this] { return cancelled || readyIcons < kMaxWaitingIcons; });
+    if (cancelled) continue;  // the icons go with `read`; the loop ends above
+    ++progress.filesRead;
+    if (!read.icons.empty()) {
+      readyIcons += read.icons.size();
+      ready.push_back(std::move(read));
+    }
+    Signal();
+  }
+}
+
+class IconReader::Worker : public vcl::TThread {
+ public:
+  explicit Worker(std::shared_ptr<Shared> shared) : TThread(true), FShared(std::move(shared)) {}
+  // The thread uses FShared: it must end before the member goes.
+  ~Worker() override { WaitFor(); }
+
+ protected:
+  void Execute() override {
+    try {
+      FShared->Run();
+    } catch (...) {
+      // Out of memory, most likely: end this reading as it stands rather
+      // than leave the window waiting for more.
+      std::lock_guard<std::mutex> hold(FShared->lock);
+      FShared->jobs.clear();
+      FShared->workerRunning = false;
+      FShared->Signal();
+    }
+  }
+
+ private:
+  std::shared_ptr<Shared> FShared;
+};
+
+IconReader::IconReader(UINT message) : FMessage(message) {}
+
+IconReader::~IconReader() {
+  Cancel();
+  FWorkers.clear();  // each waits for its thread
+}
+
+void IconReader::NewGeneration(HWND window) {
+  Cancel();
+  FCurrent = std::make_shared<Shared>();
+  FCurrent->window = window;
+  FCurrent->message = FMessage;
+  FCurrent->generation = ++FGeneration;
+}
+
+void IconReader::Start(HWND window, const std::string& folder) {
+  NewGeneration(window);
+  FCurrent->jobs.push_back({true, folder});
+  FCurrent->workerRunning = true;
+  Launch();
+}
+
+void IconReader::Add(HWND window, const std::string& file) {
+  if (!FCurrent) NewGeneration(window);
+  bool launch = false;
+  {
+    std::lock_guard<std::mutex> hold(FCurrent->lock);
+    FCurrent->jobs.push_back({false, file});
+    ++FCurrent->progress.filesKnown;
+    launch = !FCurrent->workerRunning;
+    FCurrent->workerRunning = true;
+  }
+  if (launch) Launch();
+}
+
+void IconReader::Launch() {
+  Reap();
+  auto worker = std::make_unique<Worker>(FCurrent);
+  try {
+    worker->Start();
+  } catch (...) {
+    std::lock_guard<std::mutex> hold(FCurrent->lock);
+    FCurrent->jobs.clear();
+    FCurrent->workerRunning = false;
+    throw;
+  }
+  FWorkers.push_back(std::move(worker));
+}
+
+void IconReader::Cancel() {
+  if (!FCurrent) return;
+  std::deque<FileIcons> dropped;  // its icons are destroyed after the lock is let go
+  {
+    std::lock_guard<std::mutex> hold(FCurrent->lock);
+    FCurrent->cancelled = true;
+    FCurrent->window = nullptr;
+    FCurrent->jobs.clear();
+    dropped.swap(FCurrent->ready);
+    FCurrent->readyIcons = 0;
+  }
+  FCurrent->room.notify_all();
+  FCurrent.reset();
+  Reap();
+}
+
+bool IconReader::Current(WPARAM generation) const { return FCurrent && FCurrent->generation == generation; }
+
+std::vector<FileIcons> IconReader::Take(std::size_t maxIcons) {
+  std::vector<FileIcons> taken;
+  if (!FCurrent) return taken;
+  {
+    std::lock_guard<std::mutex> hold(FCurrent->lock);
+    std::size_t icons = 0;
+    while (!FCurrent->ready.empty() && icons < maxIcons) {
+      FileIcons& front = FCurrent->ready.front();
+      const std::size_t room = maxIcons - icons;
+      if (front.icons.size() > room) {
+        // A big file goes in parts, the first icons first.
+        FileIcons part{front.file, {}};
+        part.icons.assign(std::make_move_iterator(front.icons.begin()),
+                          std::make_move_iterator(front.icons.begin() + static_cast<std::ptrdiff_t>(room)));
+        front.icons.erase(front.icons.begin(), front.icons.begin() + static_cast<std::ptrdiff_t>(room));
+        taken.push_back(std::move(part));
+        icons += room;
+        break;
+      }
+      icons += front.icons.size();
+      taken.push_back(std::move(front));
+      FCurrent->ready.pop_front();
+    }
+    FCurrent->readyIcons -= icons;
+    // With files left the window comes back by itself; otherwise the next
+    // file read signals again.
+    FCurrent->signalled = !FCurrent->ready.empty();
+  }
+  FCurrent->room.notify_all();
+  return taken;
+}
+
+bool IconReader::More() const {
+  if (!FCurrent) return false;
+  std::lock_guard<std::mutex> hold(FCurrent->lock);
+  return !FCurrent->ready.empty();
+}
+
+ReadingProgress IconReader::Progress() const {
+  if (!FCurrent) return {};
+  std::lock_guard<std::mutex> hold(FCurrent->lock);
+  ReadingProgress p = FCurrent->progress;
+  p.done = !FCurrent->workerRunning && FCurrent->jobs.empty() && FCurrent->ready.empty();
+  return p;
+}
+
+int IconReader::LiveWorkers() {
+  Reap();
+  return static_cast<int>(FWorkers.size());
+}
+
+void IconReader::Reap() {
+  FWorkers.erase(std::remove_if(FWorkers.begin(), FWorkers.end(), [](const auto& w) { return w->Finished(); }),
+                 FWorkers.end());
+}
+
+}  // namespace vex::iconbrowser
