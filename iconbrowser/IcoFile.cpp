@@ -1,5 +1,9 @@
 #include "iconbrowser/IcoFile.h"
 
+#include <span>
+
+#include "iconbrowser/PngCodec.h"
+
 namespace vex::iconbrowser {
 namespace {
 
@@ -96,7 +100,17 @@ std::optional<IcoFileInfo> ParseIco(const std::vector<std::uint8_t>& b, std::str
     // 64-bit sums: offset + size must not wrap around.
     if (std::uint64_t{e.offset} + e.size > b.size() || e.size < kInfoHeaderSize)
       return Fail(error, "image data outside the file");
-    if (b[e.offset] == 0x89 && b[e.offset + 1] == 'P') return Fail(error, "PNG image");
+    const std::span<const std::uint8_t> data(b.data() + e.offset, e.size);
+    if (HasPngSignature(data)) {
+      const auto size = PngSize(data);
+      if (!size || size->first > 256 || size->second > 256) return Fail(error, "bad PNG image");
+      e.png = true;
+      e.width = size->first;
+      e.height = size->second;
+      e.bitCount = 32;
+      info.entries.push_back(e);
+      continue;
+    }
     if (Get32(b, e.offset) != kInfoHeaderSize) return Fail(error, "unknown bitmap header");
     const auto w = static_cast<std::int32_t>(Get32(b, e.offset + 4));
     const auto h2 = static_cast<std::int32_t>(Get32(b, e.offset + 8));

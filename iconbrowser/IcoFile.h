@@ -48,6 +48,7 @@ struct IcoEntry {
   std::uint32_t size = 0;
   std::uint32_t colourRowsAt = 0;
   std::uint32_t maskRowsAt = 0;
+  bool png = false;      // a PNG image: width and height from its IHDR, no rows
 };
 
 struct IcoFileInfo {
@@ -56,7 +57,9 @@ struct IcoFileInfo {
 
 // Parses and checks an icon file: header, directory, each image's header and
 // that every image's data lies inside the file and is as long as its header
-// says.  PNG-compressed images are rejected.  On failure `error` says why.
+// says.  A PNG-compressed image is taken with the size its IHDR gives (its
+// data is not decoded here; DecodeIconImage does that).  On failure `error`
+// says why.
 std::optional<IcoFileInfo> ParseIco(const std::vector<std::uint8_t>& bytes, std::string* error = nullptr);
 
 // The mask bit of pixel (x, y), y counted from the top: true is transparent.

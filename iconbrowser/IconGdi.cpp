@@ -2,6 +2,7 @@
 
 #include "widgets/Handles.h"
 
+#include <algorithm>
 #include <memory>
 #include <type_traits>
 
@@ -106,6 +107,30 @@ HICON CreateIconFromPixels(const IconPixels& p) {
   info.hbmMask = mask.get();
   info.hbmColor = colour.get();
   return CreateIconIndirect(&info);  // copies the bitmaps
+}
+
+HICON CreateAlphaIcon(const RgbaImage& image) {
+  if (image.Empty()) return nullptr;
+  BITMAPINFO bi{};
+  bi.bmiHeader = Header(image.width, -image.height, 32);
+  void* bits = nullptr;
+  Bitmap colour(CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0));
+  if (!colour || !bits) return nullptr;
+  // 0xAARRGGBB is BGRA in memory: the DIB takes the pixels as they are.
+  std::copy(image.argb.begin(), image.argb.end(), static_cast<std::uint32_t*>(bits));
+  const std::size_t maskStride = static_cast<std::size_t>((image.width + 15) / 16) * 2;
+  std::vector<std::uint8_t> maskBits(maskStride * static_cast<std::size_t>(image.height), 0);
+  for (int y = 0; y < image.height; ++y)
+    for (int x = 0; x < image.width; ++x)
+      if (AlphaOf(image.At(x, y)) < 128)
+        maskBits[y * maskStride + static_cast<std::size_t>(x / 8)] |= static_cast<std::uint8_t>(0x80 >> (x % 8));
+  Bitmap mask(CreateBitmap(image.width, image.height, 1, 1, maskBits.data()));
+  if (!mask) return nullptr;
+  ICONINFO info{};
+  info.fIcon = TRUE;
+  info.hbmMask = mask.get();
+  info.hbmColor = colour.get();
+  return CreateIconIndirect(&info);
 }
 
 HICON ComposeFolderIcon(HICON icon, HICON folder, int size) {

@@ -7,6 +7,7 @@
 
 #include "iconbrowser/IcoFile.h"
 #include "iconbrowser/IconPixels.h"
+#include "iconbrowser/RgbaImage.h"
 
 namespace vex::iconbrowser {
 
@@ -19,6 +20,11 @@ std::optional<IconPixels> ReadIconPixels(HICON icon);
 // depth and a 1-bit mask; transparent pixels get black colour so the
 // AND/XOR drawing leaves what is below untouched.  Null for an empty picture.
 HICON CreateIconFromPixels(const IconPixels& pixels);
+
+// A new icon (owned by the caller) with a 32-bit colour bitmap carrying the
+// image's alpha, which DrawIconEx blends, and a mask where alpha is below one
+// half for drawing without alpha.  Null for an empty image.
+HICON CreateAlphaIcon(const RgbaImage& image);
 
 // `icon` (already size x size) laid over the 32 x 32 `folder` picture; a new
 // icon owned by the caller, or null when either icon is missing or unreadable.

@@ -5,12 +5,14 @@
 #include <utility>
 
 #include "iconbrowser/BrowserIconData.h"
+#include "iconbrowser/AtomicSave.h"
 #include "iconbrowser/CompositeGeometry.h"
 #include "iconbrowser/IcoFile.h"
 #include "iconbrowser/IconFileName.h"
 #include "iconbrowser/IconFiles.h"
 #include "iconbrowser/IconGdi.h"
 #include "iconbrowser/IconReader.h"
+#include "iconbrowser/IconSourceImages.h"
 
 using namespace vcl;
 using namespace vex::iconbrowser;
@@ -27,6 +29,13 @@ std::string ExecutableFolder() {
 }
 
 bool FileExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+// The image of the set `side` pixels wide; empty when there is none.
+RgbaImage LargeImage(const std::vector<CompositeImage>& set, int side) {
+  for (const CompositeImage& c : set)
+    if (c.image.width == side) return c.image;
+  return {};
+}
 
 // Background of the scaling list: what an image list paints under the
 // transparent parts of a scaled icon.  Only the mask is used afterwards.
@@ -112,6 +121,8 @@ void TFormIconExplorer::BuildControls() {
   Image2->SetParent(GroupBox1);
   Image2->OnClick = Method(this, &TFormIconExplorer::Image2Click);
   Image2->OnDblClick = Method(this, &TFormIconExplorer::ImageDblClick);
+  Image2->OnMouseEnter = Method(this, &TFormIconExplorer::Image2MouseEnter);
+  Image2->OnMouseLeave = Method(this, &TFormIconExplorer::Image2MouseLeave);
 
   RadioButton1 = new TRadioButton(this);
   RadioButton1->SetBounds(2, 71, 57, 17);
@@ -163,6 +174,7 @@ void TFormIconExplorer::FormCreate(TObject*) {
   // A missing Folder.ico raises here: the error box shows, the browser still
   // works, and only the composite stays empty.
   FFolderIcon.LoadFromFile(FProgramFolder + "Folder.ico");
+  FFolderImages = ReadSourceImages(FProgramFolder + "Folder.ico", 0);
   OpenDialog1->InitialDir = FProgramFolder + "精选图标\\";
   FResultIndex = 0;
 }
@@ -183,7 +195,10 @@ void TFormIconExplorer::FormShow(TObject*) {
   ShowProgress(true);
 }
 
-void TFormIconExplorer::FormHide(TObject*) { StopReading(); }
+void TFormIconExplorer::FormHide(TObject*) {
+  StopReading();
+  FZoom.Hide();
+}
 
 void TFormIconExplorer::StopReading() {
   FReader->Cancel();
@@ -286,11 +301,13 @@ void TFormIconExplorer::ListView1SelectItem(TObject*, TListItem*, bool) {
     DrawPreviews(item->Index());
   } else {
     ClearPreviews();
+    FZoom.Hide();
     Button1->SetEnabled(false);
   }
 }
 
 void TFormIconExplorer::ClearPreviews() {
+  FCompositeSet.clear();
   Image1->Picture().Clear();
   Image2->Picture().Clear();
   Image1->Invalidate();
@@ -309,11 +326,39 @@ void TFormIconExplorer::DrawPreviews(int index) {
     if (scaled >= 0 && ImageList2->GetIcon(scaled, FWorkIcon))
       FCompositeIcon.SetHandle(ComposeFolderIcon(FWorkIcon.Handle(), FFolderIcon.Handle(), size));
   }
+  if (!FCompositeIcon.Empty()) ComposeSet(index, size);
   if (!FCompositeIcon.Empty()) Image2->Picture().Icon().Assign(FCompositeIcon);
   if (ImageList1->GetIcon(index, FWorkIcon)) Image1->Picture().Icon().Assign(FWorkIcon);
   Image1->Invalidate();
   Image2->Invalidate();
+  if (FZoom.Visible()) ShowZoom();  // the size changed under the resting mouse
 }
+
+void TFormIconExplorer::ComposeSet(int index, int size) {
+  const IconSource& source = FSources.at(static_cast<std::size_t>(index));
+  if (source.file != FSetSource.file || source.index != FSetSource.index) {
+    FSetSource = source;
+    FSetSourceImages = ReadSourceImages(source.file, source.index);
+    // A source whose images cannot be read still has the list's 32 x 32 icon.
+    if (FSetSourceImages.empty() && ImageList1->GetIcon(index, FWorkIcon))
+      if (const auto listed = ReadIconPixels(FWorkIcon.Handle())) FSetSourceImages.push_back(FromIconPixels(*listed));
+  }
+  std::vector<RgbaImage> folder = FFolderImages;
+  if (folder.empty())
+    if (const auto pixels = ReadIconPixels(FFolderIcon.Handle())) folder.push_back(FromIconPixels(*pixels));
+  const auto legacy = ReadIconPixels(FCompositeIcon.Handle());
+  FCompositeSet = ComposeCompositeSet(folder, FSetSourceImages, size, legacy ? &*legacy : nullptr);
+}
+
+void TFormIconExplorer::ShowZoom() {
+  POINT p{Image2->Left(), Image2->Top()};
+  ::ClientToScreen(GroupBox1->Handle(), &p);
+  const RECT anchor{p.x, p.y, p.x + Image2->Width(), p.y + Image2->Height()};
+  FZoom.Show(Handle(), anchor, LargeImage(FCompositeSet, kZoomSize));
+}
+
+void TFormIconExplorer::Image2MouseEnter(TObject*) { ShowZoom(); }
+void TFormIconExplorer::Image2MouseLeave(TObject*) { FZoom.Hide(); }
 
 void TFormIconExplorer::ScrollBar1Change(TObject* Sender) { ListView1SelectItem(Sender, ListView1->Selected(), true); }
 
@@ -344,19 +389,12 @@ void TFormIconExplorer::SaveComposite() {
   SYSTEMTIME now;
   GetLocalTime(&now);
   const LocalDateTime t{now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute, now.wSecond};
-  FResultFile = FreeIconPath(FProgramFolder + "MyIcons\\", MakeIconFileName(t), FileExists);
+  const std::string folder = FProgramFolder + "MyIcons\\";
+  FResultFile = FreeIconPath(folder, MakeIconFileName(t), FileExists);
   FResultIndex = 0;
-  const auto bits = ReadIconImageBits(FCompositeIcon.Handle());
-  const auto bytes = bits ? EncodeSingleIcon(*bits) : std::nullopt;
+  const auto bytes = FCompositeIcon.Empty() ? std::nullopt : EncodeCompositeSet(FCompositeSet);
   if (!bytes) throw EInvalidGraphic();
-  HANDLE file = CreateFileA(FResultFile.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) throw EFCreateError(FResultFile, SysErrorMessage(GetLastError()));
-  DWORD written = 0;
-  const BOOL ok = WriteFile(file, bytes->data(), static_cast<DWORD>(bytes->size()), &written, nullptr);
-  const DWORD error = GetLastError();
-  CloseHandle(file);
-  if (!ok || written != bytes->size()) {
-    DeleteFileA(FResultFile.c_str());  // no half-written icon for a folder to pick up
-    throw EFCreateError(FResultFile, SysErrorMessage(error));
-  }
+  // Written whole under a temporary name, then renamed: a folder never picks
+  // up a half-written icon, and a name taken meanwhile is not replaced.
+  FResultFile = SaveNewFile(folder, *bytes, FResultFile, [&] { return FreeIconPath(folder, MakeIconFileName(t), FileExists); });
 }

@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "iconbrowser/CompositeSet.h"
+#include "iconbrowser/CompositeZoom.h"
 #include "widgets/Vcl.h"
 
 namespace vex::iconbrowser {
@@ -68,6 +70,12 @@ class TFormIconExplorer : public vcl::TForm {
   vcl::TIcon FFolderIcon;
   vcl::TIcon FWorkIcon;
   vcl::TIcon FCompositeIcon;
+  // The composite at every size, saved by OK; its 32-pixel image is
+  // FCompositeIcon's where that one is opaque.  Empty with FCompositeIcon.
+  std::vector<vex::iconbrowser::CompositeImage> FCompositeSet;
+  // The composite's large image, shown while the mouse rests on Image2.
+  vex::iconbrowser::CompositeZoom FZoom;
+  static constexpr int kZoomSize = 128;
 
   // Where each list item's icon comes from; item k is image k and entry k.
   struct IconSource {
@@ -99,9 +107,13 @@ class TFormIconExplorer : public vcl::TForm {
   void AddIcon(const std::string& file, int index, HICON icon);
   void ShowProgress(bool force);
   void StopReading();
+  void Image2MouseEnter(vcl::TObject* Sender);
+  void Image2MouseLeave(vcl::TObject* Sender);
 
   void DrawPreviews(int index);
   void ClearPreviews();
+  void ComposeSet(int index, int size);
+  void ShowZoom();
   // Saves FCompositeIcon under a free name in MyIcons as FResultFile.
   void SaveComposite();
 
@@ -110,6 +122,11 @@ class TFormIconExplorer : public vcl::TForm {
   std::unique_ptr<vex::iconbrowser::IconReader> FReader;
   DWORD FProgressShownAt = 0;
   DWORD FLastYield = 0;
+  // Every image of Folder.ico, read once with FFolderIcon.
+  std::vector<vex::iconbrowser::RgbaImage> FFolderImages;
+  // The images of the last source composed, kept while only the size changes.
+  IconSource FSetSource{{}, -1};
+  std::vector<vex::iconbrowser::RgbaImage> FSetSourceImages;
 };
 
 // The one browser of the process, created by the main window.

@@ -7,10 +7,14 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <map>
 #include <string>
 #include <vector>
 
+#include "IconLibrary.h"
 #include "VexiloDriver.h"
+#include "iconbrowser/IcoFile.h"
+#include "iconbrowser/IconImages.h"
 #include "win_test_support.h"
 
 namespace vex::app::test {
@@ -27,6 +31,7 @@ std::uint32_t U32(const std::string& b, size_t at) { return U16(b, at) | U16(b, 
 // (true = transparent), rows top-down.
 struct IcoImage {
   int width = 0, height = 0, colourCount = -1, reserved = -1, planes = -1, entryBits = -1, bitmapBits = -1;
+  bool png = false;
   std::vector<bool> mask;
   bool Transparent(int x, int y) const { return mask[static_cast<size_t>(y) * width + x]; }
 };
@@ -46,6 +51,12 @@ std::vector<IcoImage> ReadIco(const std::string& bytes) {
     img.entryBits = static_cast<int>(U16(bytes, e + 6));
     const std::uint32_t offset = U32(bytes, e + 12);
     if (offset + 40 > bytes.size()) return {};
+    img.png = bytes.compare(offset, 4, "\x89PNG") == 0;
+    if (img.png) {
+      // Its pixels are checked through the decoder, not here.
+      images.push_back(std::move(img));
+      continue;
+    }
     const std::uint32_t headerSize = U32(bytes, offset);
     img.bitmapBits = static_cast<int>(U16(bytes, offset + 14));
     const std::uint32_t colours = img.bitmapBits <= 8 ? (U32(bytes, offset + 32) ? U32(bytes, offset + 32) : 1u << img.bitmapBits) : 0;
@@ -153,11 +164,13 @@ TEST(BrowserEndToEnd, ComposesAFolderIconAndAppliesIt) {
   }, std::chrono::seconds(20)));
   vex::test::SaveWindowPng(main, "app-main-window-composite");
 
-  // One 32x32 image; its directory entry in the standard form; opaque
-  // wherever the folder picture is opaque (the masks intersect).
+  // Every size, the 256-pixel one as PNG; the 32x32 image's directory entry
+  // in the standard form; opaque wherever the folder picture is opaque (the
+  // masks intersect).
   const auto images = ReadIco(vex::test::ReadFileText(savedPath));
-  ASSERT_EQ(images.size(), 1u);
-  const IcoImage& composite = images[0];
+  ASSERT_EQ(images.size(), 10u);
+  for (const auto& img : images) EXPECT_EQ(img.png, img.width == 256) << img.width;
+  const IcoImage& composite = images[3];
   EXPECT_EQ(composite.width, 32);
   EXPECT_EQ(composite.height, 32);
   EXPECT_EQ(composite.reserved, 0);
@@ -167,7 +180,7 @@ TEST(BrowserEndToEnd, ComposesAFolderIconAndAppliesIt) {
   const auto folderImages = ReadIco(vex::test::ReadFileText(program.Dir() + "Folder.ico"));
   const IcoImage* folder32 = nullptr;
   for (const auto& img : folderImages)
-    if (img.width == 32) folder32 = &img;
+    if (img.width == 32 && !folder32) folder32 = &img;
   ASSERT_NE(folder32, nullptr);
   int transparent = 0;
   for (int y = 0; y < 32; ++y)
@@ -194,6 +207,65 @@ TEST(BrowserEndToEnd, ComposesAFolderIconAndAppliesIt) {
     DeleteFileA((folder + name).c_str());
   }
   SetFileAttributesA(folder.c_str(), FILE_ATTRIBUTE_DIRECTORY);
+  RemoveDirectoryA(folder.c_str());
+}
+
+// A program whose icon holds 16, 32, 48 and 256 pixel images, each its own
+// colour: each size of the composite is drawn from the nearest larger image,
+// the 256-pixel one from the 256-pixel source rather than blown up from 32.
+TEST(BrowserEndToEnd, CompositeTakesEachSizeFromTheSourcesOwnImages) {
+  ProgramFolder program;
+  char temp[MAX_PATH];
+  GetTempPathA(MAX_PATH, temp);
+  const std::string folder = std::string(temp) + "vexilo sizes " + std::to_string(GetCurrentProcessId());
+  CreateDirectoryA(folder.c_str(), nullptr);
+  constexpr std::uint32_t k16 = 0xE02020, k32 = 0x20A020, k48 = 0x2020E0, k256 = 0xC08000;
+  ASSERT_TRUE(WriteSizedIconLibrary(program.Exe(), folder + "\\sizes.exe", {{16, k16}, {32, k32}, {48, k48}, {256, k256}}));
+
+  Vexilo app(program.Exe(), "\"" + folder + "\"");
+  ASSERT_NE(app.Main(), nullptr);
+  HWND browser = app.OpenIconBrowser();
+  ASSERT_NE(browser, nullptr);
+  HWND list = ChildOfClass(browser, "TListView");
+  ASSERT_NE(list, nullptr);
+  ASSERT_TRUE(vex::test::PumpUntil([&] { return SendMessageA(list, LVM_GETITEMCOUNT, 0, 0) > 0; }));
+  RECT lr;
+  GetWindowRect(list, &lr);
+  POINT item{lr.left + 38, lr.top + 22};
+  ScreenToClient(browser, &item);
+  Vexilo::Click(browser, item.x, item.y);
+  HWND ok = ChildWithText(browser, "确定");
+  ASSERT_NE(ok, nullptr);
+  ASSERT_TRUE(vex::test::PumpUntil([&] { return IsWindowEnabled(ok) != FALSE; }));
+  ClickMiddle(browser, ok);
+  ASSERT_TRUE(vex::test::PumpUntil([&] { return !IsWindowVisible(browser); }));
+
+  const std::vector<std::string> saved = FilesIn(program.Dir() + "MyIcons");
+  ASSERT_EQ(saved.size(), 1u);
+  const std::string bytes = vex::test::ReadFileText(program.Dir() + "MyIcons\\" + saved[0]);
+  const std::vector<std::uint8_t> file(bytes.begin(), bytes.end());
+  std::string why;
+  const auto info = vex::iconbrowser::ParseIco(file, &why);
+  ASSERT_TRUE(info) << why;
+  const auto images = vex::iconbrowser::ReadIcoImages(file);
+  ASSERT_EQ(images.size(), 10u);
+  // The inner icon is S = 16 of 32: a box of half the side in the middle.
+  const std::map<int, std::uint32_t> want{{16, k16}, {20, k16}, {24, k16}, {32, k32}, {40, k32},
+                                          {48, k32}, {64, k32}, {96, k48}, {128, k256}, {256, k256}};
+  for (std::size_t i = 0; i < images.size(); ++i) {
+    const auto& im = images[i];
+    EXPECT_EQ(info->entries[i].png, im.width == 256);
+    const std::uint32_t centre = im.At(im.width / 2, im.height / 2);
+    EXPECT_EQ(centre, 0xFF000000u | want.at(im.width)) << im.width;
+  }
+  // Sharp: the 256-pixel image's icon has the source's 2-pixel rim scaled to
+  // one pixel (64 + 1 from the box's left edge), not a blur over several.
+  const auto& big = images.back();
+  int rimPixels = 0;
+  for (int x = 60; x < 72; ++x) rimPixels += (big.At(x, 128) & 0xFFFFFF) != k256 && (big.At(x, 128) & 0xFFFFFF) != (big.At(40, 128) & 0xFFFFFF);
+  EXPECT_LE(rimPixels, 2);
+  EXPECT_EQ(app.Close(), 0u);
+  DeleteFileA((folder + "\\sizes.exe").c_str());
   RemoveDirectoryA(folder.c_str());
 }
 

@@ -5,6 +5,7 @@
 #include <iterator>
 
 #include "browser_fixture.h"
+#include "iconbrowser/CompositeSet.h"
 #include "iconbrowser/IcoFile.h"
 #include "iconbrowser/IconFileName.h"
 #include "iconbrowser/IconFiles.h"
@@ -46,7 +47,7 @@ RECT ScreenRect(vcl::TControl* c) {
 
 }  // namespace
 
-TEST_F(BrowserTest, CompositeOkSavesAOneImageIconWhoseMaskIsTheIntersection) {
+TEST_F(BrowserTest, CompositeOkSavesEverySizeAndTheThirtyTwoMaskIsTheIntersection) {
   TFormIconExplorer& f = Form();
   ModalScript script({
       [&] { return WindowShown(f); },
@@ -66,8 +67,12 @@ TEST_F(BrowserTest, CompositeOkSavesAOneImageIconWhoseMaskIsTheIntersection) {
   std::string why;
   const auto info = ParseIco(bytes, &why);
   ASSERT_TRUE(info) << why;
-  ASSERT_EQ(info->entries.size(), 1u);
-  const IcoEntry& e = info->entries[0];
+  ASSERT_EQ(info->entries.size(), kCompositeSizes.size());
+  for (std::size_t i = 0; i < kCompositeSizes.size(); ++i) {
+    EXPECT_EQ(info->entries[i].width, kCompositeSizes[i]);
+    EXPECT_EQ(info->entries[i].png, kCompositeSizes[i] == 256);
+  }
+  const IcoEntry& e = info->entries[3];
   EXPECT_EQ(e.width, 32);
   EXPECT_EQ(e.height, 32);
   EXPECT_EQ(e.dirPlanes, 1);
@@ -106,6 +111,11 @@ TEST_F(BrowserTest, SaveInAnOccupiedSecondGetsACounterAndKeepsTheOldFile) {
   const std::string taken = path.substr(0, path.size() - 6) + ".ico";
   EXPECT_EQ(ReadAll(taken), (std::vector<std::uint8_t>{'i', 'n', ' ', 'u', 's', 'e'}));
   EXPECT_TRUE(ParseIco(ReadAll(path)));
+  // Saved whole under a temporary name first: none is left behind.
+  WIN32_FIND_DATAA found;
+  HANDLE find = FindFirstFileA(program.File("MyIcons\\*.tmp").c_str(), &found);
+  EXPECT_EQ(find, INVALID_HANDLE_VALUE);
+  if (find != INVALID_HANDLE_VALUE) FindClose(find);
 }
 
 TEST_F(BrowserTest, MissingMyIconsReportsCreateErrorAndTheWindowStaysOpen) {
@@ -222,6 +232,63 @@ TEST_F(BrowserTest, DoubleClickOnAPreviewConfirmsItsMode) {
     EXPECT_TRUE(f.RadioButton2->Checked());
     EXPECT_EQ(f.FResultFile.rfind(program.File("MyIcons\\"), 0), 0u) << f.FResultFile;
   }
+}
+
+TEST_F(BrowserTest, RestingOnTheCompositeShowsItLarge) {
+  TFormIconExplorer& f = Form();
+  // The mouse as the group box sees it: over the composite, then beside it.
+  const auto moveTo = [&](int x, int y) { PostMessageA(H(f.GroupBox1), WM_MOUSEMOVE, 0, MAKELPARAM(x, y)); };
+  // A wait that gives up (and fails the test) rather than hang the modal loop.
+  const DWORD deadline = GetTickCount() + 10000;
+  bool gaveUp = false;
+  const auto within = [&](bool done) {
+    if (!done && GetTickCount() > deadline) gaveUp = true;
+    return done || gaveUp;
+  };
+  vex::Pixels zoom;
+  RECT zoomRect{};
+  std::uint32_t centre = 0;
+  bool hidden = false;
+  ModalScript script({
+      [&] { return WindowShown(f); },
+      Do([&] { Select(1); }),  // the heart
+      [&] { return within(!f.FCompositeSet.empty()); },
+      Do([&] { moveTo(f.Image2->Left() + 16, f.Image2->Top() + 16); }),
+      [&] { return within(f.FZoom.Visible()); },
+      [&] {
+        if (gaveUp) return true;
+        // Painted once the middle of the large picture is no longer the background.
+        GetWindowRect(f.FZoom.Window(), &zoomRect);
+        zoom = vex::ReadScreen(zoomRect);
+        const std::uint32_t window = GetSysColor(COLOR_WINDOW);
+        const std::uint32_t windowRgb = ((window & 0xFF) << 16) | (window & 0xFF00) | ((window >> 16) & 0xFF);
+        centre = zoom.At(zoom.width / 2, zoom.height / 2);
+        return within(centre != windowRgb);
+      },
+      Do([&] {
+        if (!zoom.rgb.empty()) vex::SavePng(zoom, vex::test::OutputDir() + "composite-zoom.png");
+        moveTo(f.Image1->Left() + 4, f.Image1->Top() + 4);
+      }),
+      [&] { return within(!f.FZoom.Visible()); },
+      Do([&] {
+        hidden = !f.FZoom.Visible();
+        ClickCancel();
+      }),
+  });
+  f.Execute(target.Path());
+  ASSERT_TRUE(script.Finished());
+  ASSERT_FALSE(gaveUp) << "the large preview did not come and go";
+  EXPECT_TRUE(hidden);
+  // 128 pixels and the padding inside a one-pixel border.
+  EXPECT_EQ(zoomRect.right - zoomRect.left, TFormIconExplorer::kZoomSize + 2 * CompositeZoom::kPadding + 2);
+  // The large composite is drawn: its middle is the heart's (opaque there).
+  const RgbaImage* large = nullptr;
+  for (const auto& c : f.FCompositeSet)
+    if (c.image.width == TFormIconExplorer::kZoomSize) large = &c.image;
+  ASSERT_NE(large, nullptr);
+  const int mid = TFormIconExplorer::kZoomSize / 2;
+  EXPECT_EQ(AlphaOf(large->At(mid, mid)), 255);
+  EXPECT_EQ(centre, large->At(mid, mid) & 0xFFFFFF);  // border 1 + padding 6 + 64 = 71, the middle
 }
 
 TEST_F(BrowserTest, PreviewsShowTheIconAloneAndOverTheFolder) {

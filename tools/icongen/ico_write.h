@@ -1,6 +1,7 @@
 #pragma once
-// Writes .ico files: each image as a 32-bit colour bitmap plus a 1-bit AND
-// mask (a pixel is transparent in the mask where its alpha is below 128).
+// Writes .ico files: each image as a 32-bit colour bitmap with its alpha
+// plus a 1-bit AND mask (a pixel is transparent in the mask where its alpha
+// is below 128) for readers without alpha; 256-pixel images as PNG.
 #include <string>
 #include <vector>
 

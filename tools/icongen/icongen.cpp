@@ -1,7 +1,7 @@
 // icongen: draws the program's icons in code, so no picture is downloaded.
 //   icongen app OUT.ico        the application icon (32x32 and 16x16)
-//   icongen folder OUT.ico     Folder.ico, the icon browser's folder picture
-//   icongen gallery DIR        the shipped icons, one .ico per picture, into DIR
+//   icongen folder OUT.ico     Folder.ico, the icon browser's folder picture (16 to 256 pixels)
+//   icongen gallery DIR        the shipped icons, one .ico per picture, into DIR (16 to 256 pixels)
 //   icongen sheet OUT.png      a contact sheet of all of them, enlarged, to look at
 //   icongen browser-header OUT.h   the icon browser's window icon as a C++ byte array
 #include <cstdio>
@@ -17,8 +17,14 @@ namespace {
 
 using namespace vex::art;
 
-bool WriteBoth(const std::string& path, Picture draw) {
-  if (WriteIco(path, {Render(draw, 32), Render(draw, 16)})) return true;
+// Every size the shell draws icons at, each drawn at its own size; 32 first,
+// the size a reader without a size of its own takes.
+constexpr int kSizes[] = {32, 16, 20, 24, 40, 48, 64, 96, 128, 256};
+
+bool WriteAllSizes(const std::string& path, Picture draw) {
+  std::vector<Raster> images;
+  for (int size : kSizes) images.push_back(Render(draw, size));
+  if (WriteIco(path, images)) return true;
   std::fprintf(stderr, "icongen: cannot write %s\n", path.c_str());
   return false;
 }
@@ -44,12 +50,12 @@ int main(int argc, char** argv) {
     }
     return 0;
   }
-  if (cmd == "folder" && argc == 3) return WriteBoth(argv[2], DrawFolder) ? 0 : 1;
+  if (cmd == "folder" && argc == 3) return WriteAllSizes(argv[2], DrawFolder) ? 0 : 1;
   if (cmd == "gallery" && argc == 3) {
     std::string dir = argv[2];
     if (!dir.empty() && dir.back() != '/') dir += '/';
     for (const auto& pic : GalleryPictures())
-      if (!WriteBoth(dir + pic.file, pic.draw)) return 1;
+      if (!WriteAllSizes(dir + pic.file, pic.draw)) return 1;
     return 0;
   }
   if (cmd == "browser-header" && argc == 3)

@@ -81,7 +81,13 @@ void Painter::Fill(const Sdf& shape, const Shade& shade) {
   constexpr int kSub = 4;
   for (int y = 0; y < r_.Height(); ++y) {
     for (int x = 0; x < r_.Width(); ++x) {
-      int hits = 0;
+      // Every distance here changes by at most one unit per unit moved, so a
+      // centre further than half a pixel's diagonal from the edge puts all
+      // the samples on its side: one evaluation instead of sixteen, with the
+      // very same result (it keeps the 256-pixel images quick to draw).
+      const double centre = shape({(x + 0.5) * unit_, (y + 0.5) * unit_});
+      int hits = centre <= -0.75 * unit_ ? kSub * kSub : 0;
+      if (std::abs(centre) < 0.75 * unit_)
       for (int sy = 0; sy < kSub; ++sy)
         for (int sx = 0; sx < kSub; ++sx)
           if (shape({(x + (sx + 0.5) / kSub) * unit_, (y + (sy + 0.5) / kSub) * unit_}) < 0) ++hits;
