@@ -8,6 +8,7 @@
 #include "app/PathText.h"
 #include "app/TWinPlatform.h"
 #include "app/usage/UsageAddress.h"
+#include "iconbrowser/IconFiles.h"
 #include "res/resource_ids.h"
 
 using namespace vcl;
@@ -25,8 +26,7 @@ TForm1::TForm1(TComponent* AOwner)
   SetColor(clBtnFace);
   Font().SetName("MS Sans Serif");
   Font().SetHeight(-11);
-  Icon().SetHandle(static_cast<HICON>(
-      LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_VEXILO), IMAGE_ICON, 32, 32, 0)));
+  LoadWindowIcon();
   SetBounds(362, 150, 0, 0);
   SetClientSize(292, 94);
   SetAutoSize(true);
@@ -60,9 +60,27 @@ TForm1::TForm1(TComponent* AOwner)
   OnCreate = Method(this, &TForm1::FormCreate);
   OnShow = Method(this, &TForm1::FormShow);
   OnDestroy = Method(this, &TForm1::FormDestroy);
+  OnDpiChanged = Method(this, &TForm1::FormDpiChanged);
 }
 
 TForm1::~TForm1() = default;
+
+// The window icon at the window's DPI: the resource's image nearest that size.
+void TForm1::LoadWindowIcon() {
+  const int size = Scale(32);
+  Icon().SetHandle(static_cast<HICON>(
+      LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_VEXILO), IMAGE_ICON, size, size, 0)));
+}
+
+void TForm1::FormDpiChanged(TObject*) {
+  LoadWindowIcon();
+  try {
+    PaintIcon(FPaintedIcon);
+  } catch (...) {
+    // The file went away since it was shown: the picture stays empty, as a
+    // failed PaintIcon leaves it.
+  }
+}
 
 void TForm1::BuildPanel1() {
   Panel1 = new TPanel(this);
@@ -209,16 +227,19 @@ void TForm1::ShowError(const std::string& message) { Application->ShowException(
 
 void TForm1::PaintIcon(const vex::app::TIconReference& icon) {
   Image1->Picture().Clear();
+  FPaintedIcon = icon;
   if (icon.File.empty()) return;
+  // The picture's size at the window's DPI (32 at 96 dpi, 48 at 144), from
+  // the icon's own image of that size where the file has one.
+  const int size = Image1->Width();
   if (vex::app::IsIcoFile(icon.File)) {
     TIcon loaded;
-    loaded.LoadFromFile(icon.File);  // raises for a missing or broken file
+    loaded.LoadFromFile(icon.File, size);  // raises for a missing or broken file
     Image1->Picture().Icon().Assign(loaded);
     return;
   }
-  // ExtractIconA gives the large (32 x 32) icon; 1 means "not a file with icons".
-  HICON extracted = ExtractIconA(GetModuleHandleA(nullptr), icon.File.c_str(), static_cast<UINT>(icon.Index));
-  if (extracted && extracted != reinterpret_cast<HICON>(1)) Image1->Picture().Icon().SetHandle(extracted);
+  if (HICON extracted = vex::iconbrowser::ExtractIconAt(icon.File, icon.Index, size))
+    Image1->Picture().Icon().SetHandle(extracted);
 }
 
 void TForm1::OpenUrl(const std::string& url) { vcl::ShellExecute(Handle(), "open", url, "", "", SW_SHOWMAXIMIZED); }

@@ -16,6 +16,16 @@ HICON ExtractIconAt(const std::string& path, int index) {
   return icon;
 }
 
+HICON ExtractIconAt(const std::string& path, int index, int size) {
+  if (size <= 0 || size == GetSystemMetrics(SM_CXICON)) return ExtractIconAt(path, index);
+  HICON icon = nullptr;
+  UINT id = 0;
+  const UINT got = PrivateExtractIconsA(path.c_str(), index, size, size, &icon, &id, 1, LR_DEFAULTCOLOR);
+  if (got == 1 && icon) return icon;
+  if (icon) DestroyIcon(icon);
+  return ExtractIconAt(path, index);
+}
+
 void ListDirectoryWin32(const std::string& pattern, const std::function<void(const std::string& name)>& each) {
   WIN32_FIND_DATAA found;
   HANDLE find = FindFirstFileA(pattern.c_str(), &found);

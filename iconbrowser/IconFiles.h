@@ -16,6 +16,11 @@ int IconCount(const std::string& path);
 // Icon `index` of the file at the large icon size, owned by the caller; null
 // when the shell gives no usable icon.
 HICON ExtractIconAt(const std::string& path, int index);
+// The same at `size` x `size` pixels, made from the file's own image nearest
+// that size (a 48-pixel image for 48, not the 32-pixel one stretched).  At
+// the large icon size, or when the system cannot read the file that way,
+// ExtractIconAt's icon.
+HICON ExtractIconAt(const std::string& path, int index, int size);
 
 // The directory listing FindIconSources uses: FindFirstFileA/FindNextFileA.
 void ListDirectoryWin32(const std::string& pattern, const std::function<void(const std::string& name)>& each);

@@ -38,6 +38,7 @@ TFormIconExplorer::TFormIconExplorer(TComponent* AOwner, std::string programFold
   BuildControls();
   OnCreate = Method(this, &TFormIconExplorer::FormCreate);
   OnShow = Method(this, &TFormIconExplorer::FormShow);
+  OnDpiChanged = Method(this, &TFormIconExplorer::FormDpiChanged);
 }
 
 void TFormIconExplorer::BuildControls() {
@@ -136,7 +137,8 @@ void TFormIconExplorer::BuildControls() {
 void TFormIconExplorer::FormCreate(TObject*) {
   // A missing Folder.ico raises here: the error box shows, the browser still
   // works, and only the composite stays empty.
-  FFolderIcon.LoadFromFile(FProgramFolder + "Folder.ico");
+  // At 32 pixels whatever the display: the composite is made at that size.
+  FFolderIcon.LoadFromFile(FProgramFolder + "Folder.ico", 32);
   OpenDialog1->InitialDir = FProgramFolder + "精选图标\\";
   FResultIndex = 0;
 }
@@ -158,20 +160,39 @@ void TFormIconExplorer::FormShow(TObject*) {
   ListView1->EndUpdate();
 }
 
+bool TFormIconExplorer::AddListIcon(const std::string& path, int index) {
+  // The list's images are 32 pixels at 96 dpi and as many more as the
+  // window's DPI asks, each made from the icon's own image of that size.
+  TIcon icon;
+  icon.SetHandle(ExtractIconAt(path, index, ImageList1->Width()));
+  if (icon.Empty()) return false;
+  // Straight into the list's handle, which the list view shares: AddIcon
+  // would hand the image list to the list view again for every icon.
+  return ImageList_ReplaceIcon(ImageList1->Handle(), -1, icon.Handle()) >= 0;
+}
+
 void TFormIconExplorer::LoadIconsFromFile(const std::string& path) {
   const int count = IconCount(path);
   for (int i = 0; i < count; ++i) {
-    TIcon icon;
-    icon.SetHandle(ExtractIconAt(path, i));
-    if (icon.Empty()) continue;
-    // Straight into the list's handle, which the list view shares: AddIcon
-    // would hand the image list to the list view again for every icon.
     // Item k must be image k: an icon the list cannot take gets no item.
-    const int k = ImageList_ReplaceIcon(ImageList1->Handle(), -1, icon.Handle());
-    if (k < 0) continue;
+    if (!AddListIcon(path, i)) continue;
+    const int k = ImageList1->Count() - 1;
     FSources.push_back({path, i});
     ListView1->AddItem(std::to_string(k), k);
   }
+}
+
+void TFormIconExplorer::FormDpiChanged(TObject*) {
+  const int size = Scale(32);
+  if (ImageList1->Width() == size) return;
+  ImageList1->SetSize(size, size);  // empties it
+  // The same icons at the new size; one that cannot be read any more keeps
+  // its place as a blank image, so item k stays image k.
+  for (const IconSource& source : FSources) {
+    if (!AddListIcon(source.file, source.index))
+      ImageList_SetImageCount(ImageList1->Handle(), static_cast<UINT>(ImageList1->Count() + 1));
+  }
+  ListView1->Invalidate();
 }
 
 void TFormIconExplorer::Button3Click(TObject*) {

@@ -63,6 +63,7 @@ class TFormIconExplorer : public vcl::TForm {
   void BuildControls();
   void FormCreate(vcl::TObject* Sender);
   void FormShow(vcl::TObject* Sender);
+  void FormDpiChanged(vcl::TObject* Sender);
   void Button1Click(vcl::TObject* Sender);
   void Button2Click(vcl::TObject* Sender);
   void Button3Click(vcl::TObject* Sender);
@@ -73,6 +74,9 @@ class TFormIconExplorer : public vcl::TForm {
   void Image2Click(vcl::TObject* Sender);
   void ImageDblClick(vcl::TObject* Sender);
 
+  // Appends icon `index` of `path` at the list's size; false when the list
+  // cannot take it.
+  bool AddListIcon(const std::string& path, int index);
   void DrawPreviews(int index);
   void ClearPreviews();
   // Saves FCompositeIcon under a free name in MyIcons as FResultFile.
