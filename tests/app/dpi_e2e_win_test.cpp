@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -163,8 +164,20 @@ TEST_F(DpiEndToEnd, TheMainWindowItsIconAndItsOptionsAtTheDisplaysScale) {
   EXPECT_EQ(WindowSize(ok).cx, S(91) - S(14));
   EXPECT_EQ(WindowSize(ok).cy, S(62) - S(37));
   vex::test::SaveWindowPng(browser, Shot("icon-browser"));
+  // The system's file dialog, and the folder dialog from the main window:
+  // laid out by the system at the process's DPI.
+  const auto shootDialog = [&](const std::function<void()>& open, const char* name) {
+    open();
+    HWND dialog = WaitDialog(app);
+    ASSERT_NE(dialog, nullptr) << name;
+    vex::test::SaveWindowPng(dialog, Shot(name));
+    PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+    EXPECT_TRUE(vex::test::PumpUntil([&] { return !IsWindow(dialog) || !IsWindowVisible(dialog); })) << name;
+  };
+  shootDialog([&] { PostMessageA(ChildWithText(browser, "打开..."), BM_CLICK, 0, 0); }, "file-dialog");
   PostMessageA(browser, WM_CLOSE, 0, 0);
   EXPECT_TRUE(vex::test::PumpUntil([&] { return !IsWindowVisible(browser); }));
+  shootDialog([&] { Vexilo::Click(main, S(27), S(12)); }, "folder-dialog");  // ">>"
   EXPECT_EQ(app.Close(), 0u);
 
   for (const char* name : {"\\Desktop.ini", "\\sized.ico"}) {
