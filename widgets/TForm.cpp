@@ -106,17 +106,26 @@ void TForm::CreateParams(TCreateParams& p) {
   const SIZE f = FrameSize();
   p.Width = FClientWidth + f.cx;
   p.Height = FClientHeight + f.cy;
-  if (FPosition == poScreenCenter || FPosition == poMainFormCenter || FPosition == poOwnerFormCenter) {
-    RECT area{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-    TForm* main = Application ? Application->MainForm() : nullptr;
-    if (FPosition != poScreenCenter && main && main != this && main->HandleAllocated()) {
-      GetWindowRect(main->Handle(), &area);
-    }
-    p.X = area.left + (area.right - area.left - p.Width) / 2;
-    p.Y = area.top + (area.bottom - area.top - p.Height) / 2;
+  if (Centered()) {
+    const POINT at = CentreFor(p.Width, p.Height);
+    p.X = at.x;
+    p.Y = at.y;
   } else if (FPosition == poDefault) {
     p.X = p.Y = CW_USEDEFAULT;
   }
+}
+
+bool TForm::Centered() const {
+  return FPosition == poScreenCenter || FPosition == poMainFormCenter || FPosition == poOwnerFormCenter;
+}
+
+POINT TForm::CentreFor(int width, int height) const {
+  RECT area{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  TForm* main = Application ? Application->MainForm() : nullptr;
+  if (FPosition != poScreenCenter && main && main != this && main->HandleAllocated()) {
+    GetWindowRect(main->Handle(), &area);
+  }
+  return {area.left + (area.right - area.left - width) / 2, area.top + (area.bottom - area.top - height) / 2};
 }
 
 void TForm::CreateWndDone() {
@@ -125,6 +134,12 @@ void TForm::CreateWndDone() {
   const int dpi = WindowDpi(Handle());
   if (dpi != Dpi()) {
     ScaleForDpi(dpi);
+    if (Centered()) {  // centred at its scaled size, not at the design's
+      RECT w{};
+      GetWindowRect(Handle(), &w);
+      const POINT at = CentreFor(w.right - w.left, w.bottom - w.top);
+      SetWindowPos(Handle(), nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
     DpiChanged();
   }
   // Menus and themes may change the frame; the client size is what counts.

@@ -108,6 +108,8 @@ class TForm : public TWinControl {
   void RecreateShown();
   // The design's client size follows the client size set at the form's DPI.
   void ClientChanged();
+  bool Centered() const;
+  POINT CentreFor(int width, int height) const;
   void DpiChanged();
 
   TBorderIcons FBorderIcons = biSystemMenu | biMinimize | biMaximize;
