@@ -26,8 +26,7 @@ TForm1::TForm1(TComponent* AOwner)
   SetColor(clBtnFace);
   Font().SetName("MS Sans Serif");
   Font().SetHeight(-11);
-  Icon().SetHandle(static_cast<HICON>(
-      LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_VEXILO), IMAGE_ICON, 32, 32, 0)));
+  LoadWindowIcon();
   SetBounds(362, 150, 0, 0);
   SetClientSize(292, 94);
   SetAutoSize(true);
@@ -64,9 +63,27 @@ TForm1::TForm1(TComponent* AOwner)
   OnCreate = Method(this, &TForm1::FormCreate);
   OnShow = Method(this, &TForm1::FormShow);
   OnDestroy = Method(this, &TForm1::FormDestroy);
+  OnDpiChanged = Method(this, &TForm1::FormDpiChanged);
 }
 
 TForm1::~TForm1() = default;
+
+// The window icon at the window's DPI: the resource's image nearest that size.
+void TForm1::LoadWindowIcon() {
+  const int size = Scale(32);
+  Icon().SetHandle(static_cast<HICON>(
+      LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_VEXILO), IMAGE_ICON, size, size, 0)));
+}
+
+void TForm1::FormDpiChanged(TObject*) {
+  LoadWindowIcon();
+  try {
+    PaintIcon(FPaintedIcon);
+  } catch (...) {
+    // The file went away since it was shown: the picture stays empty, as a
+    // failed PaintIcon leaves it.
+  }
+}
 
 void TForm1::BuildPanel1() {
   Panel1 = new TPanel(this);
@@ -213,16 +230,20 @@ void TForm1::ShowError(const std::string& message) { Application->ShowException(
 
 void TForm1::PaintIcon(const vex::app::TIconReference& icon) {
   Image1->Picture().Clear();
+  FPaintedIcon = icon;
   if (icon.File.empty()) return;
+  // The picture's size at the window's DPI (32 at 96 dpi, 48 at 144), from
+  // the icon's own image of that size where the file has one.
+  const int size = Image1->Width();
   if (vex::app::IsIcoFile(icon.File)) {
     TIcon loaded;
-    loaded.LoadFromFile(icon.File);  // raises for a missing or broken file
+    loaded.LoadFromFile(icon.File, size);  // raises for a missing or broken file
     Image1->Picture().Icon().Assign(loaded);
     return;
   }
-  // The large (32 x 32) icon; none for a file without icons or for the index
+  // The icon at the box's size; none for a file without icons or for the index
   // -1 other tools write, which would ask for the icon count instead.
-  if (HICON extracted = vex::iconbrowser::ExtractIconAt(icon.File, icon.Index))
+  if (HICON extracted = vex::iconbrowser::ExtractIconAt(icon.File, icon.Index, size))
     Image1->Picture().Icon().SetHandle(extracted);
 }
 

@@ -61,9 +61,14 @@ class TForm1 : public vcl::TForm, public vex::app::TMainView {
   void PaintIcon(const vex::app::TIconReference& icon) override;
   void OpenUrl(const std::string& url) override;
 
+  void FormDpiChanged(vcl::TObject* Sender);
+  void LoadWindowIcon();
+
   void BuildPanel1();
   void BuildPanel2();
 
+  // The icon the picture shows, drawn again at a new DPI's size.
+  vex::app::TIconReference FPaintedIcon;
   std::unique_ptr<vex::app::TPlatform> FPlatform;
   std::unique_ptr<vex::app::TMainLogic> FLogic;
 };

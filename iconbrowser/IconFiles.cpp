@@ -22,9 +22,20 @@ HICON ExtractIconAt(const std::string& path, int index) {
   return icon;
 }
 
-std::vector<IndexedIcon> ExtractAllIcons(const std::string& path) {
+HICON ExtractIconAt(const std::string& path, int index, int size) {
+  if (index == -1) return nullptr;  // see above: a count, not an icon
+  if (size <= 0 || size == GetSystemMetrics(SM_CXICON)) return ExtractIconAt(path, index);
+  HICON icon = nullptr;
+  UINT id = 0;
+  const UINT got = PrivateExtractIconsA(path.c_str(), index, size, size, &icon, &id, 1, LR_DEFAULTCOLOR);
+  if (got == 1 && icon) return icon;
+  if (icon) DestroyIcon(icon);
+  return ExtractIconAt(path, index);
+}
+
+std::vector<IndexedIcon> ExtractAllIcons(const std::string& path, int size) {
   std::vector<IndexedIcon> out;
-  const int cx = GetSystemMetrics(SM_CXICON), cy = GetSystemMetrics(SM_CYICON);
+  const int cx = size > 0 ? size : GetSystemMetrics(SM_CXICON), cy = size > 0 ? size : GetSystemMetrics(SM_CYICON);
   // Asked for more than the file holds, the shell returns what there is: one
   // call reads nearly every file.  A fuller one goes on where it stopped.
   UINT first = 0, batch = 256;

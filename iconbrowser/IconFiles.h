@@ -18,6 +18,11 @@ int IconCount(const std::string& path);
 // Icon `index` of the file at the large icon size, owned by the caller; null
 // when the shell gives no usable icon.
 HICON ExtractIconAt(const std::string& path, int index);
+// The same at `size` x `size` pixels, made from the file's own image nearest
+// that size (a 48-pixel image for 48, not the 32-pixel one stretched).  At
+// the large icon size, or when the system cannot read the file that way,
+// ExtractIconAt's icon.
+HICON ExtractIconAt(const std::string& path, int index, int size);
 
 struct IndexedIcon {
   int index = 0;  // within its file
@@ -29,7 +34,7 @@ struct IndexedIcon {
 // shell maps and parses a file once per call, and one call takes a whole
 // range.  Icons the shell could not make are left out; nothing for a file
 // without icons.  Safe on any thread.
-std::vector<IndexedIcon> ExtractAllIcons(const std::string& path);
+std::vector<IndexedIcon> ExtractAllIcons(const std::string& path, int size = 0);
 
 // The directory listing FindIconSources uses: FindFirstFileA/FindNextFileA.
 void ListDirectoryWin32(const std::string& pattern, const std::function<void(const std::string& name)>& each);

@@ -29,6 +29,7 @@ struct IconReader::Shared {
   HWND window = nullptr;  // null once cancelled: no more signals
   UINT message = 0;
   WPARAM generation = 0;
+  int iconSize = 0;
 
   std::mutex lock;
   std::condition_variable room;
@@ -76,7 +77,7 @@ void IconReader::Shared::Run() {
       Signal();
       continue;
     }
-    FileIcons read{job.path, ExtractAllIcons(job.path)};
+    FileIcons read{job.path, ExtractAllIcons(job.path, iconSize)};
     std::unique_lock<std::mutex> hold(lock);
     room.wait(hold, [this] { return cancelled || readyIcons < kMaxWaitingIcons; });
     if (cancelled) continue;  // the icons go with `read`; the loop ends above
@@ -126,6 +127,7 @@ void IconReader::NewGeneration(HWND window) {
   FCurrent->window = window;
   FCurrent->message = FMessage;
   FCurrent->generation = ++FGeneration;
+  FCurrent->iconSize = FIconSize;
 }
 
 void IconReader::Start(HWND window, const std::string& folder) {

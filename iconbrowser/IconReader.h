@@ -55,6 +55,9 @@ class IconReader {
   // Stops the current generation: nothing of it is handed over any more,
   // icons read for it are destroyed.
   void Cancel();
+  // The icons' size in pixels for readings started from now on (0: the
+  // system's large icon size).
+  void SetIconSize(int size) { FIconSize = size; }
 
   // Whether a signal belongs to the current generation.
   bool Current(WPARAM generation) const;
@@ -79,6 +82,7 @@ class IconReader {
 
   UINT FMessage;
   unsigned FGeneration = 0;
+  int FIconSize = 0;
   std::shared_ptr<Shared> FCurrent;
   std::vector<std::unique_ptr<Worker>> FWorkers;
 };

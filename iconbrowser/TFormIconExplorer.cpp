@@ -65,6 +65,7 @@ TFormIconExplorer::TFormIconExplorer(TComponent* AOwner, std::string programFold
   OnCreate = Method(this, &TFormIconExplorer::FormCreate);
   OnShow = Method(this, &TFormIconExplorer::FormShow);
   OnHide = Method(this, &TFormIconExplorer::FormHide);
+  OnDpiChanged = Method(this, &TFormIconExplorer::FormDpiChanged);
 }
 
 TFormIconExplorer::~TFormIconExplorer() = default;
@@ -173,7 +174,8 @@ void TFormIconExplorer::BuildControls() {
 void TFormIconExplorer::FormCreate(TObject*) {
   // A missing Folder.ico raises here: the error box shows, the browser still
   // works, and only the composite stays empty.
-  FFolderIcon.LoadFromFile(FProgramFolder + "Folder.ico");
+  // At 32 pixels whatever the display: the 32-pixel composite is made at that size.
+  FFolderIcon.LoadFromFile(FProgramFolder + "Folder.ico", 32);
   FFolderImages = ReadSourceImages(FProgramFolder + "Folder.ico", 0);
   OpenDialog1->InitialDir = FProgramFolder + "精选图标\\";
   FResultIndex = 0;
@@ -191,6 +193,7 @@ void TFormIconExplorer::FormShow(TObject*) {
   FSources.clear();
   // The window shows at once; the folder is listed and read on a worker and
   // the list fills as files are read.
+  FReader->SetIconSize(ImageList1->Width());
   FReader->Start(Handle(), FFolder);
   ShowProgress(true);
 }
@@ -204,6 +207,17 @@ void TFormIconExplorer::StopReading() {
   FReader->Cancel();
   if (HandleAllocated()) KillTimer(Handle(), kTakeTimer);
   SetCaption(kCaption);
+}
+
+bool TFormIconExplorer::AddListIcon(const std::string& path, int index) {
+  // The list's images are 32 pixels at 96 dpi and as many more as the
+  // window's DPI asks, each made from the icon's own image of that size.
+  TIcon icon;
+  icon.SetHandle(ExtractIconAt(path, index, ImageList1->Width()));
+  if (icon.Empty()) return false;
+  // Straight into the list's handle, which the list view shares: AddIcon
+  // would hand the image list to the list view again for every icon.
+  return ImageList_ReplaceIcon(ImageList1->Handle(), -1, icon.Handle()) >= 0;
 }
 
 void TFormIconExplorer::LoadIconsFromFile(const std::string& path) {
@@ -284,6 +298,20 @@ void TFormIconExplorer::ShowProgress(bool force) {
     text += "已读取 " + std::to_string(p.filesRead) + "/" + std::to_string(p.filesKnown) + " 个文件";
   }
   SetCaption(text);
+}
+
+void TFormIconExplorer::FormDpiChanged(TObject*) {
+  const int size = Scale(32);
+  if (ImageList1->Width() == size) return;
+  ImageList1->SetSize(size, size);  // empties it
+  FReader->SetIconSize(size);
+  // The same icons at the new size; one that cannot be read any more keeps
+  // its place as a blank image, so item k stays image k.
+  for (const IconSource& source : FSources) {
+    if (!AddListIcon(source.file, source.index))
+      ImageList_SetImageCount(ImageList1->Handle(), static_cast<UINT>(ImageList1->Count() + 1));
+  }
+  ListView1->Invalidate();
 }
 
 void TFormIconExplorer::Button3Click(TObject*) {

@@ -89,6 +89,7 @@ class TFormIconExplorer : public vcl::TForm {
   void BuildControls();
   void FormCreate(vcl::TObject* Sender);
   void FormShow(vcl::TObject* Sender);
+  void FormDpiChanged(vcl::TObject* Sender);
   void Button1Click(vcl::TObject* Sender);
   void Button2Click(vcl::TObject* Sender);
   void Button3Click(vcl::TObject* Sender);
@@ -110,6 +111,9 @@ class TFormIconExplorer : public vcl::TForm {
   void Image2MouseEnter(vcl::TObject* Sender);
   void Image2MouseLeave(vcl::TObject* Sender);
 
+  // Appends icon `index` of `path` at the list's size; false when the list
+  // cannot take it.
+  bool AddListIcon(const std::string& path, int index);
   void DrawPreviews(int index);
   void ClearPreviews();
   void ComposeSet(int index, int size);

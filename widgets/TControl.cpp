@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "widgets/DpiScale.h"
 #include "widgets/Exceptions.h"
 
 #include "widgets/MouseTracking.h"
@@ -37,6 +38,7 @@ HCURSOR CursorHandle(TCursor cursor) {
 TControl::TControl(TComponent* AOwner) : TComponent(AOwner) {
   WindowProc = [this](TMessage& m) { WndProc(m); };
   FFont.OnChange = [this] { FontChanged(); };
+  FDesignFontHeight = FFont.Height();
 }
 
 TControl::~TControl() {
@@ -56,6 +58,38 @@ void TControl::SetStoredBounds(int left, int top, int width, int height) {
   FTop = top;
   FWidth = width;
   FHeight = height;
+  FDesign = dpi::FollowBox(FDesign, {left, top, left + width, top + height}, FDpi);
+}
+
+int TControl::Scale(int design) const { return dpi::Scale(design, FDpi); }
+
+void TControl::ScaleForDpi(int dpi) {
+  if (dpi <= 0) return;
+  MarkDpi(dpi);
+  try {
+    ApplyDpi();
+  } catch (...) {
+    EndDpi();
+    throw;
+  }
+  EndDpi();
+}
+
+void TControl::MarkDpi(int dpi) { FDpi = dpi; }
+
+void TControl::ApplyDpi() {
+  const layout::Box b = dpi::ScaleBox(FDesign, FDpi);
+  SetBounds(b.left, b.top, b.Width(), b.Height());
+  ApplyDpiFont();
+}
+
+void TControl::ApplyDpiFont() {
+  // A form has no parent to take a font from, whatever its flag says.
+  if (!FParentFont || !FParent) {
+    FApplyingDpi = true;
+    FFont.SetHeight(dpi::Scale(FDesignFontHeight, FDpi));
+    FApplyingDpi = false;
+  }
 }
 
 void TControl::SetBounds(int left, int top, int width, int height) {
@@ -147,6 +181,7 @@ void TControl::ParentFontChanged() {
   if (!FParentFont || !FParent) return;
   FFont.Assign(FParent->Font());
   FParentFont = true;  // Assign ran FontChanged, which clears the flag
+  FDesignFontHeight = FParent->FDesignFontHeight;
 }
 
 void TControl::SetText(const std::string& text) {
@@ -213,6 +248,7 @@ void TControl::DblClick() {
 }
 
 void TControl::FontChanged() {
+  if (!FApplyingDpi) FDesignFontHeight = dpi::Follow(FDesignFontHeight, FFont.Height(), FDpi);
   FParentFont = false;
   Invalidate();
   Perform(CM_FONTCHANGED);

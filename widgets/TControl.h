@@ -137,6 +137,20 @@ class TControl : public TComponent {
 
   bool MouseInControl() const { return FMouseInControl; }
 
+  // Scaling with the display.  Bounds and font heights are also kept as a
+  // design at 96 dpi; ScaleForDpi lays the control and its children out at
+  // `dpi` from that design and recreates the fonts.  Bounds and fonts set
+  // while the control is at some DPI are pixels at that DPI, and the design
+  // follows them (dpi::Follow), so a trip to another DPI and back returns
+  // every control exactly to where it was.  A control given to a parent at
+  // another DPI is scaled to the parent's.
+  int Dpi() const { return FDpi; }
+  void ScaleForDpi(int dpi);
+  // A design value (96-dpi pixels) at this control's DPI.
+  int Scale(int design) const;
+  layout::Box DesignBounds() const { return FDesign; }
+  int DesignFontHeight() const { return FDesignFontHeight; }
+
  protected:
   // The control's own message handling, the default target of WindowProc.
   virtual void WndProc(TMessage& message);
@@ -155,6 +169,16 @@ class TControl : public TComponent {
 
   // Stored bounds; windowed controls keep them in step with their window.
   void SetStoredBounds(int left, int top, int width, int height);
+
+  // The two passes of ScaleForDpi: every control of the tree takes the new
+  // DPI (and holds its alignment) first, so no alignment on the way mistakes
+  // new pixels for old ones; then each lays itself out from its design.
+  virtual void MarkDpi(int dpi);
+  virtual void ApplyDpi();
+  // The font part of ApplyDpi: a font of the control's own at the new DPI.
+  void ApplyDpiFont();
+  // Alignment resumes, parents before children.
+  virtual void EndDpi() {}
 
   // Sets the flag without side effects (forms start hidden).
   void InitVisible(bool visible) { FVisible = visible; }
@@ -184,6 +208,10 @@ class TControl : public TComponent {
   bool FShowHint = false;
   bool FClicked = false;
   bool FMouseInControl = false;
+  int FDpi = 96;
+  layout::Box FDesign;
+  int FDesignFontHeight = -11;
+  bool FApplyingDpi = false;
 };
 
 }  // namespace vcl

@@ -3,8 +3,10 @@
 #include "widgets/Exceptions.h"
 #include "widgets/TApplication.h"
 #include "widgets/TMenu.h"
+#include "widgets/DpiScale.h"
 #include "widgets/TaskWindows.h"
 #include "widgets/WindowClasses.h"
+#include "widgets/WindowDpi.h"
 
 namespace vcl {
 
@@ -19,6 +21,7 @@ TForm::TForm(TComponent* AOwner) : TWinControl(AOwner) {
   RegisterForm(this);
   FClientWidth = 320;
   FClientHeight = 240;
+  ClientChanged();
   const SIZE f = FrameSize();
   SetStoredBounds(0, 0, FClientWidth + f.cx, FClientHeight + f.cy);
 }
@@ -86,10 +89,11 @@ DWORD TForm::ExStyleFor() const {
   return ex;
 }
 
-SIZE TForm::FrameSize() const {
-  RECT r{0, 0, 100, 100};
-  AdjustWindowRectEx(&r, StyleFor(), FMenu != nullptr, ExStyleFor());
-  return {r.right - r.left - 100, r.bottom - r.top - 100};
+SIZE TForm::FrameSize() const { return FrameSizeForDpi(StyleFor(), ExStyleFor(), FMenu != nullptr, Dpi()); }
+
+void TForm::ClientChanged() {
+  FDesignClientWidth = dpi::Follow(FDesignClientWidth, FClientWidth, Dpi());
+  FDesignClientHeight = dpi::Follow(FDesignClientHeight, FClientHeight, Dpi());
 }
 
 void TForm::CreateParams(TCreateParams& p) {
@@ -102,20 +106,42 @@ void TForm::CreateParams(TCreateParams& p) {
   const SIZE f = FrameSize();
   p.Width = FClientWidth + f.cx;
   p.Height = FClientHeight + f.cy;
-  if (FPosition == poScreenCenter || FPosition == poMainFormCenter || FPosition == poOwnerFormCenter) {
-    RECT area{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-    TForm* main = Application ? Application->MainForm() : nullptr;
-    if (FPosition != poScreenCenter && main && main != this && main->HandleAllocated()) {
-      GetWindowRect(main->Handle(), &area);
-    }
-    p.X = area.left + (area.right - area.left - p.Width) / 2;
-    p.Y = area.top + (area.bottom - area.top - p.Height) / 2;
+  if (Centered()) {
+    const POINT at = CentreFor(p.Width, p.Height);
+    p.X = at.x;
+    p.Y = at.y;
   } else if (FPosition == poDefault) {
     p.X = p.Y = CW_USEDEFAULT;
   }
 }
 
+bool TForm::Centered() const {
+  return FPosition == poScreenCenter || FPosition == poMainFormCenter || FPosition == poOwnerFormCenter;
+}
+
+POINT TForm::CentreFor(int width, int height) const {
+  RECT area{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  TForm* main = Application ? Application->MainForm() : nullptr;
+  if (FPosition != poScreenCenter && main && main != this && main->HandleAllocated()) {
+    GetWindowRect(main->Handle(), &area);
+  }
+  return {area.left + (area.right - area.left - width) / 2, area.top + (area.bottom - area.top - height) / 2};
+}
+
 void TForm::CreateWndDone() {
+  // The design is laid out at the window's DPI before the children's windows
+  // are made, so they are made at their scaled places with scaled fonts.
+  const int dpi = WindowDpi(Handle());
+  if (dpi != Dpi()) {
+    ScaleForDpi(dpi);
+    if (Centered()) {  // centred at its scaled size, not at the design's
+      RECT w{};
+      GetWindowRect(Handle(), &w);
+      const POINT at = CentreFor(w.right - w.left, w.bottom - w.top);
+      SetWindowPos(Handle(), nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    DpiChanged();
+  }
   // Menus and themes may change the frame; the client size is what counts.
   RECT c{};
   GetClientRect(Handle(), &c);
@@ -126,6 +152,47 @@ void TForm::CreateWndDone() {
                  w.bottom - w.top + FClientHeight - c.bottom, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
   ApplyIcon();
+}
+
+void TForm::ApplyDpi() {
+  // A form's place on the screen is the screen's business; its client area
+  // is the design's.
+  ApplyDpiFont();
+  SetClientSize(dpi::Scale(FDesignClientWidth, Dpi()), dpi::Scale(FDesignClientHeight, Dpi()));
+  ApplyDpiChildren();
+}
+
+void TForm::DpiChanged() {
+  if (!OnDpiChanged) return;
+  try {
+    OnDpiChanged(this);
+  } catch (...) {
+    HandleWindowException();
+  }
+}
+
+void TForm::ChangeDpi(int dpi, const RECT* suggested) {
+  if (dpi <= 0 || !HandleAllocated()) return;
+  // A size the user gave the window at the old DPI counts as design too.
+  const RECT c = TWinControl::ClientRect();
+  FClientWidth = c.right;
+  FClientHeight = c.bottom;
+  ClientChanged();
+  DisableAlign();  // the suggested size is not yet the layout's
+  if (suggested) {
+    SetWindowPos(Handle(), nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                 suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  try {
+    ScaleForDpi(dpi);
+  } catch (...) {
+    EnableAlign();
+    throw;
+  }
+  EnableAlign();
+  UpdateBounds();
+  DpiChanged();
+  RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
 void TForm::ApplyIcon() {
@@ -143,6 +210,7 @@ RECT TForm::ClientRect() {
 void TForm::SetClientSize(int width, int height) {
   FClientWidth = width;
   FClientHeight = height;
+  ClientChanged();
   const SIZE f = FrameSize();
   if (HandleAllocated()) {
     RECT w{}, c{};
@@ -160,12 +228,14 @@ void TForm::SetBounds(int left, int top, int width, int height) {
     const SIZE f = FrameSize();
     FClientWidth = width - f.cx;
     FClientHeight = height - f.cy;
+    ClientChanged();
   }
   TWinControl::SetBounds(left, top, width, height);
   if (HandleAllocated()) {
     const RECT c = TWinControl::ClientRect();
     FClientWidth = c.right;
     FClientHeight = c.bottom;
+    ClientChanged();
   }
 }
 
@@ -320,6 +390,10 @@ TModalResult TForm::ShowModal() {
 
 void TForm::WndProc(TMessage& m) {
   switch (m.Msg) {
+    case WM_DPICHANGED:
+      ChangeDpi(LOWORD(m.WParam), reinterpret_cast<const RECT*>(m.LParam));
+      m.Result = 0;
+      return;
     case WM_CLOSE:
       Close();
       m.Result = 0;

@@ -71,6 +71,15 @@ class TForm : public TWinControl {
   void SetBounds(int left, int top, int width, int height) override;
   bool Showing() const override { return Visible(); }
 
+  // Runs after the form has laid itself out at a new DPI: when its window is
+  // made on a display that is not at 96 dpi, and on WM_DPICHANGED.  Forms
+  // load pictures at the new size here.
+  TNotifyEvent OnDpiChanged;
+  // What WM_DPICHANGED does: the window takes `suggested` (screen
+  // coordinates; its top-left, with the size made from the design), lays
+  // itself out at `dpi` from its 96-dpi design and repaints.
+  void ChangeDpi(int dpi, const RECT* suggested);
+
   TNotifyEvent OnCreate;
   TNotifyEvent OnShow;
   TNotifyEvent OnHide;
@@ -85,6 +94,7 @@ class TForm : public TWinControl {
   void CreateWndDone() override;
   void WndProc(TMessage& message) override;
   void VisibleChanged() override;
+  void ApplyDpi() override;
   void Notification(TComponent* AComponent, TOperation Operation) override;
   bool CloseQuery();
 
@@ -96,6 +106,11 @@ class TForm : public TWinControl {
   SIZE FrameSize() const;
   void ApplyIcon();
   void RecreateShown();
+  // The design's client size follows the client size set at the form's DPI.
+  void ClientChanged();
+  bool Centered() const;
+  POINT CentreFor(int width, int height) const;
+  void DpiChanged();
 
   TBorderIcons FBorderIcons = biSystemMenu | biMinimize | biMaximize;
   TFormBorderStyle FBorderStyle = bsSizeable;
@@ -103,6 +118,7 @@ class TForm : public TWinControl {
   TIcon FIcon;
   TMainMenu* FMenu = nullptr;
   int FClientWidth = 0, FClientHeight = 0;
+  int FDesignClientWidth = 0, FDesignClientHeight = 0;
   bool FModal = false;
   TModalResult FModalResult = mrNone;
   bool FCreated = false;

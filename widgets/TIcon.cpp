@@ -35,14 +35,18 @@ void TIcon::Assign(const TIcon& source) {
   SetHandle(source.FHandle ? CopyIcon(source.FHandle.get()) : nullptr);
 }
 
-void TIcon::LoadFromFile(const std::string& fileName) {
+void TIcon::LoadFromFile(const std::string& fileName) { LoadFromFile(fileName, 0); }
+
+void TIcon::LoadFromFile(const std::string& fileName, int size) {
   const std::string data = ReadWholeFile(fileName);
-  LoadFromMemory({reinterpret_cast<const std::uint8_t*>(data.data()), data.size()});
+  LoadFromMemory({reinterpret_cast<const std::uint8_t*>(data.data()), data.size()}, size);
 }
 
-void TIcon::LoadFromMemory(std::span<const std::uint8_t> data) {
+void TIcon::LoadFromMemory(std::span<const std::uint8_t> data) { LoadFromMemory(data, 0); }
+
+void TIcon::LoadFromMemory(std::span<const std::uint8_t> data, int size) {
   const auto entries = icofile::ReadDirectory(data);
-  const int cx = GetSystemMetrics(SM_CXICON), cy = GetSystemMetrics(SM_CYICON);
+  const int cx = size > 0 ? size : GetSystemMetrics(SM_CXICON), cy = size > 0 ? size : GetSystemMetrics(SM_CYICON);
   const auto pick = icofile::ChooseEntry(entries, cx, cy);
   if (!pick) throw EInvalidGraphic();
   const auto& e = entries[*pick];

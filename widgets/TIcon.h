@@ -28,6 +28,11 @@ class TIcon : public TGraphic {
   // be read, EInvalidGraphic ("Icon image is not valid") when it is no icon.
   void LoadFromFile(const std::string& fileName) override;
   void LoadFromMemory(std::span<const std::uint8_t> data);
+  // The same at `size` x `size` pixels (0: the large icon size), from the
+  // file's image nearest that size: a display at 150% gets the 48-pixel
+  // image where the file has one, not the 32-pixel one stretched.
+  void LoadFromFile(const std::string& fileName, int size);
+  void LoadFromMemory(std::span<const std::uint8_t> data, int size);
 
   void Draw(TCanvas& canvas, const RECT& rect) override;
 

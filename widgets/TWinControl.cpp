@@ -141,6 +141,9 @@ TControl* TWinControl::ControlAtPos(POINT p, bool allowDisabled) const {
 }
 
 void TWinControl::InsertControl(TControl* control) {
+  // Designs are 96-dpi pixels: a control made for a window already shown at
+  // another DPI is laid out at that DPI before it is placed.
+  if (control->Dpi() != Dpi()) control->ScaleForDpi(Dpi());
   control->FParent = this;
   if (auto* w = dynamic_cast<TWinControl*>(control)) {
     FWinControls.push_back(w);
@@ -218,6 +221,29 @@ bool TWinControl::CanFocus() const {
     if (!c->Visible() || !c->Enabled()) return false;
   }
   return true;
+}
+
+void TWinControl::MarkDpi(int dpi) {
+  TControl::MarkDpi(dpi);
+  DisableAlign();
+  for (TControl* c : FControls) c->MarkDpi(dpi);
+  for (TWinControl* c : FWinControls) c->MarkDpi(dpi);
+}
+
+void TWinControl::ApplyDpi() {
+  TControl::ApplyDpi();
+  ApplyDpiChildren();
+}
+
+void TWinControl::ApplyDpiChildren() {
+  for (TControl* c : std::vector<TControl*>(FControls)) c->ApplyDpi();
+  for (TWinControl* c : std::vector<TWinControl*>(FWinControls)) c->ApplyDpi();
+}
+
+void TWinControl::EndDpi() {
+  EnableAlign();
+  for (TControl* c : std::vector<TControl*>(FControls)) c->EndDpi();
+  for (TWinControl* c : std::vector<TWinControl*>(FWinControls)) c->EndDpi();
 }
 
 void TWinControl::EnableAlign() {

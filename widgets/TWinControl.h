@@ -120,6 +120,11 @@ class TWinControl : public TControl {
   // AutoSize: the client size the children ask for.
   virtual void AdjustSize();
 
+  void MarkDpi(int dpi) override;
+  void ApplyDpi() override;
+  void EndDpi() override;
+  void ApplyDpiChildren();
+
   // Reads the window's position back after the system moved it.
   void UpdateBounds();
 

@@ -33,3 +33,4 @@
 #include "widgets/TTimer.h"
 #include "widgets/TTrackBar.h"
 #include "widgets/TUpDown.h"
+#include "widgets/WindowDpi.h"

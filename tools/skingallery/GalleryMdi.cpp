@@ -4,6 +4,8 @@
 // carries the maximised child's minimise, restore and close buttons.
 #include "tools/skingallery/Gallery.h"
 #include "tools/skingallery/GalleryIcons.h"
+#include "widgets/DpiScale.h"
+#include "widgets/WindowDpi.h"
 
 namespace gallery {
 namespace {
@@ -109,21 +111,24 @@ HWND CreateChild(const char* title, int x, int y) {
   mcs.hOwner = GetModuleHandleA(nullptr);
   mcs.x = x;
   mcs.y = y;
-  mcs.cx = 220;
-  mcs.cy = 140;
+  mcs.cx = vcl::dpi::Scale(220, vcl::SystemDpi());
+  mcs.cy = vcl::dpi::Scale(140, vcl::SystemDpi());
   mcs.style = WS_OVERLAPPEDWINDOW;
   return reinterpret_cast<HWND>(SendMessageA(gClient, WM_MDICREATE, 0, reinterpret_cast<LPARAM>(&mcs)));
 }
 
 HWND OpenMdi() {
   Register();
-  const POINT at = NextWindowPosition(520, 360);
+  // A raw window: its design is scaled here, at the DPI it opens at.
+  const int dpi = vcl::SystemDpi();
+  const int width = vcl::dpi::Scale(520, dpi), height = vcl::dpi::Scale(360, dpi);
+  const POINT at = NextWindowPosition(width, height);
   HMENU menu = MakeFrameMenu();
   HWND frame = CreateWindowExA(0, kFrameClass, "MDI 框架 MDI frame", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, at.x, at.y,
-                               520, 360, nullptr, menu, GetModuleHandleA(nullptr), nullptr);
+                               width, height, nullptr, menu, GetModuleHandleA(nullptr), nullptr);
   ShowWindow(frame, SW_SHOW);
-  CreateChild("子窗口 1", 10, 10);
-  HWND second = CreateChild("子窗口 2", 150, 90);
+  CreateChild("子窗口 1", vcl::dpi::Scale(10, dpi), vcl::dpi::Scale(10, dpi));
+  HWND second = CreateChild("子窗口 2", vcl::dpi::Scale(150, dpi), vcl::dpi::Scale(90, dpi));
   gChildren = 2;
   SendMessageA(gClient, WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(second), 0);
   return frame;
