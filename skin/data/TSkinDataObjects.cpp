@@ -40,6 +40,7 @@ bool TSkinData::ReadDescription(const TSkinReader& reader) {
     return ImageSize{info->width, info->height};
   };
   const SkinDescription d = ReadSkinDescription(ini, imageSize);
+  FDrawnImages.clear();
 
   struct ReaderScope {
     const TSkinReader*& slot;
@@ -111,6 +112,7 @@ bool TSkinData::ReadDescription(const TSkinReader& reader) {
     if (s.MdiIndex >= 0) CopyColumns(mdiImage, s.MdiColumn, s.MdiWidth, button->Image);
     SysButtons.push_back(std::move(button));
   }
+  FDrawnImages.erase(&mdiImage);  // the MDI buttons are cut from it, then it goes
 
   fill(Buttons, d.Buttons);
   LoadSkinBitmap(Buttons.CheckImage, d.Buttons.CheckImage);
