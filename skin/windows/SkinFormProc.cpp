@@ -133,6 +133,9 @@ bool TSkinForm::Stage1(vcl::TMessage& m) {
     case WM_SKINACTIVATE:
       SkinActivate();
       return true;
+    case WM_DPICHANGED:
+      DpiChanged(m);
+      return true;
     case WM_MENUSELECT:
     case WM_MENUCHAR:
       // The menu loop of a skinned menu bar's drop-down reports here.
