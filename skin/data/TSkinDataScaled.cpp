@@ -204,6 +204,10 @@ void TSkinData::BuildScaledCopy(TSkinData& c) {
   for (const auto& b : SysButtons) {
     auto button = std::make_unique<TDataSkinSysButton>(b->Name);
     object(*b, *button, frames(*b), 1);
+    // The description empties the picture of a button showing the window's
+    // icon (Action 3 or 11); a frame puts its own small icon there, at its
+    // own size, so the copy's button stays empty for its frames to fill.
+    if (b->Action == 3 || b->Action == 11) button->Image.SetHandle(nullptr);
     button->Action = b->Action;
     button->Align = b->Align;
     button->Xcoord = px(b->Xcoord);

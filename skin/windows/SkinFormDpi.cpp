@@ -4,6 +4,8 @@
 // the window's DPI (a skin at a DPI), so no painter scales anything.
 #include <windows.h>
 
+#include <cstddef>
+
 #include "skin/data/TSkinData.h"
 #include "skin/windows/TSkinForm.h"
 #include "skin/windows/TSkinManage.h"
@@ -27,6 +29,22 @@ int WindowDpi(HWND window) {
   if (screen) ReleaseDC(nullptr, screen);
   return dpi > 0 ? dpi : 96;
 }
+
+namespace {
+
+// The system's caption font at `dpi`: the system gives it at the system DPI.
+HFONT CaptionFontAt(int dpi) {
+  NONCLIENTMETRICSA metrics{};
+  metrics.cbSize = offsetof(NONCLIENTMETRICSA, iPaddedBorderWidth);
+  if (!SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0)) return nullptr;
+  HDC screen = GetDC(nullptr);
+  const int systemDpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
+  if (screen) ReleaseDC(nullptr, screen);
+  metrics.lfCaptionFont.lfHeight = MulDiv(metrics.lfCaptionFont.lfHeight, dpi, systemDpi > 0 ? systemDpi : 96);
+  return CreateFontIndirectA(&metrics.lfCaptionFont);
+}
+
+}  // namespace
 
 // WM_DPICHANGED: the frame takes the skin built for the new DPI; its caption
 // buttons, menu bar and control skinners are made again from it, so the
@@ -53,6 +71,7 @@ void TSkinForm::DpiChanged(vcl::TMessage& m) {
       if (FMenuBar && !FMenuBar->HasButtons()) FMenuBar.reset();
       if (!FMenuBar) FMenuHeight = 0;
     }
+    if (HFONT font = CaptionFontAt(dpi)) FCaptionFont.reset(font);
     ClearButtons();
     BuildGeometry();
     DropRegion();
