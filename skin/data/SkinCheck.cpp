@@ -5,6 +5,7 @@
 
 #include "skin/data/BmpInfo.h"
 #include "skin/data/SkinDescription.h"
+#include "skin/data/SkinScaling.h"
 #include "skin/data/TProfileText.h"
 
 namespace vex::skin {
@@ -39,6 +40,7 @@ class Checker {
     if (const Image& mdi = Load("MdiControls", d.MdiImage); mdi.info && mdi.info->width % 12 != 0)
       problems_.push_back("MdiControls: image " + mdi.member + " is " + std::to_string(mdi.info->width) +
                           " pixels wide, not a multiple of 12 (3 buttons of 4 frames)");
+    CheckStrayDrawnImages();
     return problems_;
   }
 
@@ -86,7 +88,51 @@ class Checker {
                           (stacked ? "high" : "wide") + ", not divisible by its " + std::to_string(count) + " frames");
     ImageSize frame{image.info->width, image.info->height};
     (stacked ? frame.height : frame.width) = extent / count;
+    CheckDrawnImages(owner, image.member, frame, count, stacked);
     return frame;
+  }
+
+  // Pictures drawn for 150% and 200% ("name@150.bmp") hold the same frames,
+  // each the size the scaled margins expect; otherwise Vexilo scales the
+  // plain picture instead, and the author should hear why.
+  void CheckDrawnImages(const std::string& owner, const std::string& member, ImageSize frame, std::int32_t count,
+                        bool stacked) {
+    for (const scaling::DrawnScale& scale : scaling::kDrawnScales) {
+      const std::string drawn = scaling::DrawnMemberName(member, scale.percent);
+      std::vector<std::uint8_t> bytes;
+      if (drawn.empty() || !reader_.ExtractMember(drawn, bytes)) continue;
+      usedDrawn_.insert(Lower(drawn));
+      std::string why;
+      const std::optional<BmpInfo> info = ReadBmpInfo(bytes, &why);
+      if (!info) {
+        problems_.push_back(owner + ": image " + drawn + ": " + why);
+        continue;
+      }
+      if (info->bitsPerPixel != 24) {
+        problems_.push_back(owner + ": image " + drawn + " has " + std::to_string(info->bitsPerPixel) +
+                            " bits per pixel, not 24");
+        continue;
+      }
+      const std::int64_t fw = scaling::AtDpi(frame.width, scale.dpi), fh = scaling::AtDpi(frame.height, scale.dpi);
+      const std::int64_t w = stacked ? fw : fw * count, h = stacked ? fh * count : fh;
+      if (info->width != w || info->height != h)
+        problems_.push_back(owner + ": image " + drawn + " is " + std::to_string(info->width) + " x " +
+                            std::to_string(info->height) + ", not " + std::to_string(w) + " x " + std::to_string(h) +
+                            " (" + member + " at " + std::to_string(scale.percent) + "%); it is scaled instead");
+    }
+  }
+
+  // A picture drawn for a scale whose plain picture no section uses.
+  void CheckStrayDrawnImages() {
+    for (const std::string& name : reader_.Names()) {
+      if (!scaling::DrawnDpiOf(name) || usedDrawn_.count(Lower(name))) continue;
+      problems_.push_back("image " + name + " is drawn for a scale, but no section uses the image it stands in for");
+    }
+  }
+
+  static std::string Lower(std::string s) {
+    for (char& c : s) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    return s;
   }
 
   void CheckObject(const SkinObjectDesc& o, const SkinDescription& d) {
@@ -110,6 +156,7 @@ class Checker {
   std::map<std::string, std::string> problem_;
   std::set<std::pair<std::string, std::string>> reported_;
   std::vector<std::string> problems_;
+  std::set<std::string> usedDrawn_;
 };
 
 }  // namespace

@@ -63,6 +63,9 @@ TSkinData::TSkinData(vcl::TComponent* AOwner) : vcl::TComponent(AOwner) {
   }
 }
 
+TSkinData::TSkinData(ScaledCopyTag, TSkinData* source, int dpi)
+    : vcl::TComponent(nullptr), FSource(source), FDpi(dpi) {}
+
 TSkinData::~TSkinData() {
   if (FRegistered && gLink) gLink->RemoveSkinData(this);
 }
@@ -194,7 +197,9 @@ bool TSkinData::ReadPackage() {
   } catch (const std::bad_alloc&) {
     return false;
   }
-  return ReadDescription(reader);
+  if (!ReadDescription(reader)) return false;
+  RefreshScaledCopies();
+  return true;
 }
 
 void TSkinData::LoadSkinBitmap(vcl::TBitmap& bitmap, const std::string& value) {
@@ -207,7 +212,9 @@ void TSkinData::LoadSkinBitmap(vcl::TBitmap& bitmap, const std::string& value) {
     bitmap.LoadFromMemory(bytes);
   } catch (const std::exception&) {
     bitmap.SetHandle(nullptr);  // not a bitmap file: an empty image
+    return;
   }
+  RememberDrawnImages(bitmap, member);
 }
 
 bool TSkinData::CanSkinForm(const std::string& className) {

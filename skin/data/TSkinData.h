@@ -16,6 +16,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <memory>
 #include <span>
 #include <string>
@@ -97,6 +98,23 @@ class TSkinData : public vcl::TComponent {
 
   const std::vector<std::uint8_t>& Package() const { return FPackage; }
 
+  // The skin at `dpi`: this skin itself at 96 dpi (and while no skin is
+  // read); otherwise a copy with every image, margin and pixel value of the
+  // description scaled, built the first time that DPI is asked for and kept.
+  // A new skin loaded later refreshes the kept copies in place, so windows
+  // painting with one keep a valid skin.  Images the package draws for 150%
+  // or 200% ("name@150.bmp", "name@200.bmp") are used instead of scaling.
+  TSkinData* AtDpi(int dpi);
+  // The skin a copy was made from; a loaded skin is its own source.
+  TSkinData* Source() { return FSource ? FSource : this; }
+  const TSkinData* Source() const { return FSource ? FSource : this; }
+  int Dpi() const { return FDpi; }
+  // Whether `skin` is this skin or one of its kept copies (compares only:
+  // `skin` may be a pointer to a skin already gone).
+  bool IsOrMade(const TSkinData* skin) const;
+  // How many DPIs have a kept copy.
+  std::size_t ScaledCount() const { return FScaled.size(); }
+
   // State read by the skinned windows and controls.
   bool NoSkin = true;
   std::string SkinName;
@@ -123,6 +141,8 @@ class TSkinData : public vcl::TComponent {
       MenuBackground, Scrollbar, HorzScroll, VertScroll, HorzScrollThumb, VertScrollThumb;
 
  private:
+  struct ScaledCopyTag {};
+  TSkinData(ScaledCopyTag, TSkinData* source, int dpi);
   bool ReadDescription(const TSkinReader& reader);
   // LoadSkin without telling the skinned windows (the callers that switch
   // skins tell them themselves).
@@ -131,6 +151,17 @@ class TSkinData : public vcl::TComponent {
   bool TakeStream(std::span<const std::uint8_t> stored);
   // After a successful reload: the windows drawn with this component follow.
   void Reapply();
+  // Fills `copy` (made for copy.FDpi) from this skin.
+  void BuildScaledCopy(TSkinData& copy);
+  void RefreshScaledCopies();
+  void RememberDrawnImages(const vcl::TBitmap& bitmap, const std::string& member);
+
+  TSkinData* FSource = nullptr;  // set on a scaled copy
+  int FDpi = 96;
+  std::map<int, std::unique_ptr<TSkinData>> FScaled;
+  // Images the package draws for a DPI, by the bitmap loaded from the
+  // member they stand in for: DPI -> bitmap file bytes.
+  std::map<const vcl::TBitmap*, std::map<int, std::vector<std::uint8_t>>> FDrawnImages;
 
   bool FActive = false;
   bool FLoading = false;

@@ -43,6 +43,7 @@ bool TSkinData::ReadDescription(const TSkinReader& reader) {
   // The caption buttons of the windows drawn with this component point at
   // the caption-button objects about to be replaced.
   if (TSkinManagerLink* link = SkinManagerLink()) link->ClearButtonsOf(this);
+  FDrawnImages.clear();
 
   struct ReaderScope {
     const TSkinReader*& slot;
@@ -114,6 +115,7 @@ bool TSkinData::ReadDescription(const TSkinReader& reader) {
     if (s.MdiIndex >= 0) CopyColumns(mdiImage, s.MdiColumn, s.MdiWidth, button->Image);
     SysButtons.push_back(std::move(button));
   }
+  FDrawnImages.erase(&mdiImage);  // the MDI buttons are cut from it, then it goes
 
   fill(Buttons, d.Buttons);
   LoadSkinBitmap(Buttons.CheckImage, d.Buttons.CheckImage);

@@ -27,7 +27,7 @@ bool SkinIsLive(const TSkinData* skin) {
   TSkinManage* manager = SkinManager();
   if (!manager || !skin) return false;
   for (const TSkinData* s : manager->SkinDatas())
-    if (s == skin) return true;
+    if (s->IsOrMade(skin)) return true;
   return false;
 }
 

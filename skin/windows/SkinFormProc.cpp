@@ -144,6 +144,9 @@ bool TSkinForm::Stage1(vcl::TMessage& m) {
         PaintFrame();
       return true;
     }
+    case WM_DPICHANGED:
+      DpiChanged(m);
+      return true;
     case WM_MENUSELECT:
     case WM_MENUCHAR:
       // The menu loop of a skinned menu bar's drop-down reports here.

@@ -218,6 +218,8 @@ class TSkinForm : public vcl::TComponent {
   void PassOn(vcl::TMessage& m);
   void PassOnQuietly(vcl::TMessage& m);
   void SkinActivate();
+  // SkinFormDpi.cpp
+  void DpiChanged(vcl::TMessage& m);
   void SysCommand(vcl::TMessage& m);
   void NcCalcSize(vcl::TMessage& m);
   // SkinFormCommands.cpp

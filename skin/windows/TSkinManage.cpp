@@ -125,13 +125,13 @@ void TSkinManage::RemoveSkinData(TSkinData* skin) {
   if (FChangedSkin == skin) FChangedSkin = nullptr;
   for (std::size_t i = FForms.size(); i-- > 0;) {
     TSkinForm* frame = FForms[i];
-    if (frame->SkinData() != skin) continue;
+    if (!frame->SkinData() || frame->SkinData()->Source() != skin) continue;
     frame->Detach();
     FForms.erase(FForms.begin() + static_cast<std::ptrdiff_t>(i));
     frame->Release();
   }
   for (std::size_t i = FPopupMenus.size(); i-- > 0;) {
-    if (FPopupMenus[i]->SkinData() != skin) continue;
+    if (!FPopupMenus[i]->SkinData() || FPopupMenus[i]->SkinData()->Source() != skin) continue;
     FPopupMenus[i]->Detach();
     FPopupMenus.erase(FPopupMenus.begin() + static_cast<std::ptrdiff_t>(i));
   }
@@ -293,6 +293,11 @@ TSkinForm* TSkinManage::FindFrame(HWND window) const {
 }
 
 TSkinData* TSkinManage::ChooseSkinData(HWND window) const {
+  TSkinData* loaded = ChooseLoadedSkin(window);
+  return loaded ? loaded->AtDpi(WindowDpi(window)) : nullptr;
+}
+
+TSkinData* TSkinManage::ChooseLoadedSkin(HWND window) const {
   TSkinData* chosen = nullptr;
   for (TSkinData* s : FSkinDatas) {
     auto* owner = dynamic_cast<vcl::TWinControl*>(s->Owner());

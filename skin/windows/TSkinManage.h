@@ -51,7 +51,10 @@ class TSkinManage : public TSkinManagerLink {
   HBITMAP PopupBackground(HMENU menu) const;
   void SkinPopupMenu(HWND window);
   void UnskinPopupMenu(HWND window);
+  // The skin for a window, built at the window's DPI.
   TSkinData* ChooseSkinData(HWND window) const;
+  // The loaded skin for a window (whatever its DPI).
+  TSkinData* ChooseLoadedSkin(HWND window) const;
   // The timer's work: carries out FPendingAction.
   void DoPendingAction();
   // The system's colours or settings changed: skinning steps aside for high
@@ -97,6 +100,9 @@ TSkinManage* SkinManager();
 // The Windows version query taken when the manager was made; bit 31 set
 // marks the Windows 95/98/Me family.
 extern DWORD WinVersion;
+
+// The DPI a window is drawn at (SkinFormDpi.cpp).
+int WindowDpi(HWND window);
 
 // The window class name (up to 100 characters).
 std::string WindowClassName(HWND window);

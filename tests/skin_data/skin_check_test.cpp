@@ -93,6 +93,32 @@ TEST(SkinCheck, FramesSmallerThanTheirMargins) {
   EXPECT_TRUE(Has(p, "Top: frames are 24 pixels wide, less than the margins 5 + 20")) << Join(p);
 }
 
+TEST(SkinCheck, PicturesDrawnForAScale) {
+  // top.bmp: 2 stacked frames of 100 x 30; close.bmp: 6 frames of 24 x 24.
+  struct Case {
+    std::vector<PackageMember> drawn;
+    const char* problem;  // null: sound
+  } cases[] = {
+      {{{"top@150.bmp", MakeBmp(150, 90)}, {"close@200.bmp", MakeBmp(288, 48)}}, nullptr},
+      {{{"TOP@200.BMP", MakeBmp(200, 120)}}, nullptr},
+      {{{"top@150.bmp", MakeBmp(150, 91)}}, "Top: image top@150.bmp is 150 x 91, not 150 x 90 (top.bmp at 150%)"},
+      {{{"close@150.bmp", MakeBmp(217, 36)}}, "BUTTON0: image close@150.bmp is 217 x 36, not 216 x 36"},
+      {{{"close@150.bmp", MakeBmp(216, 36, 32)}}, "BUTTON0: image close@150.bmp has 32 bits per pixel, not 24"},
+      {{{"close@200.bmp", ToBytes("BMnot really")}}, "BUTTON0: image close@200.bmp: "},
+      {{{"left@150.bmp", MakeBmp(6, 6)}}, "image left@150.bmp is drawn for a scale, but no section uses"},
+  };
+  for (const Case& c : cases) {
+    auto m = Sound();
+    m.insert(m.begin(), c.drawn.begin(), c.drawn.end());
+    const auto p = Check(m);
+    if (!c.problem) {
+      EXPECT_TRUE(p.empty()) << Join(p);
+    } else {
+      EXPECT_TRUE(Has(p, c.problem)) << Join(p);
+    }
+  }
+}
+
 TEST(BmpInfo, ReadsSizeAndDepthAndRefusesTruncatedFiles) {
   const auto info = ReadBmpInfo(MakeBmp(7, 3));
   ASSERT_TRUE(info);

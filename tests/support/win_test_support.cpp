@@ -137,4 +137,16 @@ std::string SaveBitmapPng(HBITMAP bitmap, const std::string& name) {
   return path;
 }
 
+void BecomeDpiAware() {
+  HMODULE user32 = GetModuleHandleA("user32.dll");
+  using SetContextFn = BOOL(WINAPI*)(HANDLE);
+  const auto setContext = reinterpret_cast<SetContextFn>(
+      reinterpret_cast<void*>(GetProcAddress(user32, "SetProcessDpiAwarenessContext")));
+  // DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2 (-4) and _PER_MONITOR_AWARE (-3).
+  if (setContext && (setContext(reinterpret_cast<HANDLE>(static_cast<LONG_PTR>(-4))) ||
+                     setContext(reinterpret_cast<HANDLE>(static_cast<LONG_PTR>(-3)))))
+    return;
+  SetProcessDPIAware();
+}
+
 }  // namespace vex::test

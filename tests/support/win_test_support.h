@@ -22,6 +22,11 @@ void PumpPending();
 // MOUSEEVENTF_MOVE the cursor goes to the screen point `at`.
 void SendMouse(DWORD flags, POINT at = {});
 
+// Makes the process DPI-aware as Vexilo's manifest does (per-monitor v2,
+// else per-monitor, else system-aware: Wine 8 refuses v2), so windows report
+// the display's DPI instead of 96.
+void BecomeDpiAware();
+
 // Folder beside the test executable where screenshots and other artefacts go
 // (created on first use), with a trailing backslash.
 std::string OutputDir();
