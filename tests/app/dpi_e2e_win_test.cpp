@@ -254,6 +254,8 @@ TEST_F(DpiBrowser, TheListShowsEachIconsOwnImageOfTheScaledSize) {
   EXPECT_EQ(browser->ImageList1->Width(), S(32));
   browser->Show();  // lists the folder afresh
   browser->LoadIconsFromFile(folder + "\\sized.ico");
+  // The file is read on a worker and listed through the message loop.
+  ASSERT_TRUE(vex::test::PumpUntil([&] { return !browser->Reading(); }));
   ASSERT_EQ(browser->ListView1->ItemCount(), 1);
   int cx = 0, cy = 0;
   ImageList_GetIconSize(browser->ImageList1->Handle(), &cx, &cy);

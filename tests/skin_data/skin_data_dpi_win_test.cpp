@@ -65,6 +65,7 @@ int PinkFringe(vcl::TBitmap& bitmap) {
 }  // namespace
 
 TEST_F(SkinAtDpi, NinetySixIsTheSkinItselfAndEachOtherDpiOneKeptCopy) {
+  const std::vector<std::string> loaded = link.Names();
   EXPECT_EQ(skin.AtDpi(96), &skin);
   EXPECT_EQ(skin.AtDpi(0), &skin);
   vs::TSkinData* at144 = skin.AtDpi(144);
@@ -80,8 +81,10 @@ TEST_F(SkinAtDpi, NinetySixIsTheSkinItselfAndEachOtherDpiOneKeptCopy) {
   EXPECT_FALSE(at144->IsOrMade(&skin));
   EXPECT_FALSE(at144->NoSkin);
   EXPECT_NE(at144->FaceBrush.get(), skin.FaceBrush.get());
-  // Only the loaded skin registers with the manager.
-  EXPECT_EQ(link.Names(), (std::vector<std::string>{"add"}));
+  // Only the loaded skin registers with the manager, and the copies made
+  // for other DPIs tell it nothing.
+  EXPECT_EQ(std::count(loaded.begin(), loaded.end(), "add"), 1);
+  EXPECT_EQ(link.Names(), loaded);
 }
 
 TEST_F(SkinAtDpi, DescriptionValuesScaleAsMulDivRounds) {
