@@ -34,9 +34,7 @@ bool FakeHighContrast() { return gHighContrast; }
 
 void SwitchHighContrast(bool on) {
   gHighContrast = on;
-  DWORD_PTR answer = 0;
-  SendMessageTimeoutA(HWND_BROADCAST, WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, reinterpret_cast<LPARAM>(""),
-                      SMTO_ABORTIFHUNG, 5000, &answer);
+  vex::test::BroadcastHighContrastChange();
 }
 
 bool Skinned(HWND w) {
@@ -166,22 +164,7 @@ TEST_F(SkinAccess, HighContrastInSetupIniKeepsTheSkin) {
   EXPECT_TRUE(WaitSkinning(true));
 }
 
-// A change of the window's UI state as Windows makes it.  Wine difference:
-// Wine 8 keeps no UI state (WM_CHANGEUISTATE is dropped, WM_QUERYUISTATE
-// answers 0, neither Tab nor Alt changes it), so the WM_UPDATEUISTATE that
-// Windows' DefWindowProc sends down the window tree is sent here.
-void ChangeUiState(HWND top, WORD action, WORD flags) {
-  const WPARAM change = MAKEWPARAM(action, flags);
-  SendMessageA(top, WM_CHANGEUISTATE, change, 0);
-  SendMessageA(top, WM_UPDATEUISTATE, change, 0);
-  EnumChildWindows(
-      top,
-      [](HWND child, LPARAM wParam) -> BOOL {
-        SendMessageA(child, WM_UPDATEUISTATE, static_cast<WPARAM>(wParam), 0);
-        return TRUE;
-      },
-      static_cast<LPARAM>(change));
-}
+using vex::test::ChangeUiState;
 
 TEST_F(SkinAccess, InVexiloAButtonFocusedFromTheKeyboardShowsTheFocusRectangle) {
   SwitchHighContrast(false);

@@ -12,24 +12,7 @@
 namespace vex::skin::test {
 namespace {
 
-// A change of the window's UI state as Windows makes it: WM_CHANGEUISTATE
-// to the top-level window, whose DefWindowProc sends WM_UPDATEUISTATE to it
-// and to every window inside it.  Wine difference: Wine 8 keeps no UI state
-// (WM_QUERYUISTATE answers 0, WM_CHANGEUISTATE is dropped), so the updates
-// Windows would send are sent here too; a second identical update changes
-// nothing on Windows.
-void ChangeUiState(HWND top, WORD action, WORD flags) {
-  const WPARAM change = MAKEWPARAM(action, flags);
-  SendMessageA(top, WM_CHANGEUISTATE, change, 0);
-  SendMessageA(top, WM_UPDATEUISTATE, change, 0);
-  EnumChildWindows(
-      top,
-      [](HWND child, LPARAM wParam) -> BOOL {
-        SendMessageA(child, WM_UPDATEUISTATE, static_cast<WPARAM>(wParam), 0);
-        return TRUE;
-      },
-      static_cast<LPARAM>(change));
-}
+using vex::test::ChangeUiState;
 
 // Tab as the program's message loop hands it on: to the dialog manager,
 // which moves the focus and (on Windows; Wine difference as above) shows

@@ -23,9 +23,7 @@ bool FakeHighContrast() { return gHighContrast; }
 // What the system does when the user switches high contrast.
 void SwitchHighContrast(bool on) {
   gHighContrast = on;
-  DWORD_PTR answer = 0;
-  SendMessageTimeoutA(HWND_BROADCAST, WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, reinterpret_cast<LPARAM>(""),
-                      SMTO_ABORTIFHUNG, 5000, &answer);
+  vex::test::BroadcastHighContrastChange();
 }
 
 class TPlainForm : public vcl::TForm {

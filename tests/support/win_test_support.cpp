@@ -149,4 +149,23 @@ void BecomeDpiAware() {
   SetProcessDPIAware();
 }
 
+void ChangeUiState(HWND top, WORD action, WORD flags) {
+  const WPARAM change = MAKEWPARAM(action, flags);
+  SendMessageA(top, WM_CHANGEUISTATE, change, 0);
+  SendMessageA(top, WM_UPDATEUISTATE, change, 0);
+  EnumChildWindows(
+      top,
+      [](HWND child, LPARAM wParam) -> BOOL {
+        SendMessageA(child, WM_UPDATEUISTATE, static_cast<WPARAM>(wParam), 0);
+        return TRUE;
+      },
+      static_cast<LPARAM>(change));
+}
+
+void BroadcastHighContrastChange() {
+  DWORD_PTR answer = 0;
+  SendMessageTimeoutA(HWND_BROADCAST, WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, reinterpret_cast<LPARAM>(""),
+                      SMTO_ABORTIFHUNG, 5000, &answer);
+}
+
 }  // namespace vex::test

@@ -54,4 +54,14 @@ std::string SaveWindowPng(HWND window, const std::string& name);
 // Saves a bitmap's pixels to OutputDir()/name.png and returns the full path.
 std::string SaveBitmapPng(HBITMAP bitmap, const std::string& name);
 
+// A change of the window's UI state as Windows makes it: WM_CHANGEUISTATE
+// to the top-level window, whose DefWindowProc sends WM_UPDATEUISTATE to it
+// and to every window inside it.  Wine difference: Wine 8 keeps no UI state
+// (WM_QUERYUISTATE answers 0, WM_CHANGEUISTATE is dropped), so the updates
+// Windows would send are sent here too; a second identical update changes
+// nothing on Windows.
+void ChangeUiState(HWND top, WORD action, WORD flags);
+// What the system broadcasts when the user switches high contrast.
+void BroadcastHighContrastChange();
+
 }  // namespace vex::test
