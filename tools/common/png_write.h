@@ -1,5 +1,5 @@
 #pragma once
-// Minimal PNG encoder (stored deflate blocks, no compression library needed):
+// PNG files of opaque pictures (the icon browser's encoder underneath):
 // enough for screenshots and preview sheets that a person looks at.
 #include <cstdint>
 #include <string>
