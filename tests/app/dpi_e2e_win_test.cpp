@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "VexiloDriver.h"
+#include "app/res/resource_ids.h"
 #include "ico_write.h"
 #include "iconbrowser/IconGdi.h"
 #include "iconbrowser/TFormIconExplorer.h"
@@ -101,6 +102,25 @@ class DpiEndToEnd : public ::testing::Test {
  protected:
   ProgramFolder Program;
 };
+
+TEST_F(DpiEndToEnd, TheProgramsIconHasAnImageDrawnAtEachScaledSize) {
+  // Title bar (16) and window (32) sizes at this DPI: the resource must hold
+  // an image of exactly that size, or Windows stretches a smaller one.
+  HMODULE exe = LoadLibraryExA(Program.Exe().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+  ASSERT_NE(exe, nullptr);
+  HRSRC group = FindResourceA(exe, MAKEINTRESOURCEA(IDI_VEXILO), MAKEINTRESOURCEA(14));  // RT_GROUP_ICON
+  ASSERT_NE(group, nullptr);
+  auto* dir = static_cast<BYTE*>(LockResource(LoadResource(exe, group)));
+  for (int design : {16, 32}) {
+    const int size = S(design);
+    const int id = LookupIconIdFromDirectoryEx(dir, TRUE, size, size, LR_DEFAULTCOLOR);
+    HRSRC image = FindResourceA(exe, MAKEINTRESOURCEA(id), MAKEINTRESOURCEA(3));  // RT_ICON
+    ASSERT_NE(image, nullptr) << size;
+    const auto* header = static_cast<const BITMAPINFOHEADER*>(LockResource(LoadResource(exe, image)));
+    EXPECT_EQ(header->biWidth, size) << "the image Windows takes for " << size << " pixels";
+  }
+  FreeLibrary(exe);
+}
 
 TEST_F(DpiEndToEnd, TheMainWindowItsIconAndItsOptionsAtTheDisplaysScale) {
   const std::string folder = TempDir("vexilo dpi");

@@ -36,3 +36,22 @@ Raster DrawAppIcon() {
 }
 
 }  // namespace vex::art
+
+namespace vex::art {
+
+// The same design as shapes on the 32-unit square, for every other size the
+// shell asks for (24 in a title bar at 150%, 48 on its desktop), so those are
+// drawn at their own size instead of stretched from the 32-pixel image.
+void DrawAppIconShape(Painter& p) {
+  const Rgba outline = Rgba::Of(0x5A4410);
+  const Rgba back = Rgba::Of(0xD9A635);
+  p.Outlined(Union(Box(2, 8, 13, 12.5, 1), Box(2, 11, 30, 28, 1)), back, outline);
+  p.Outlined(Box(2, 14, 30, 28, 1), Vertical(15, 27, Rgba::Of(0xFBD873), Rgba::Of(0xE8AE3C)), outline);
+  p.Fill(Box(3.2, 15.1, 28.8, 15.9, 0.4), Rgba::Of(0xFFF1C0));
+  p.Fill(Box(20, 0.3, 22, 14.5, 0.4), Rgba::Of(0x4A4A4A));
+  const Sdf pennant = Polygon({{22, 1}, {31, 5.5}, {22, 10}});
+  p.Fill(Intersect(pennant, Box(21, 0, 32, 5.5)), Rgba::Of(0xE0483C));
+  p.Fill(Intersect(pennant, Box(21, 5.5, 32, 11)), Rgba::Of(0xA82A22));
+}
+
+}  // namespace vex::art

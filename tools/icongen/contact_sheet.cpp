@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "app_icon.h"
 #include "gallery.h"
 #include "png_write.h"
 
@@ -40,7 +41,7 @@ Raster Composite(const Raster& folder, const Raster& icon16) {
 }  // namespace
 
 bool WriteContactSheet(const std::string& path) {
-  std::vector<Picture> rows{DrawFolder, DrawBrowserIcon};
+  std::vector<Picture> rows{DrawAppIconShape, DrawFolder, DrawBrowserIcon};
   for (const auto& p : GalleryPictures()) rows.push_back(p.draw);
   const Raster folder = Render(DrawFolder, 32);
   Sheet s{4 * kCell, static_cast<int>(rows.size()) * kCell, {}};

@@ -1,5 +1,5 @@
 // icongen: draws the program's icons in code, so no picture is downloaded.
-//   icongen app OUT.ico        the application icon (32x32 and 16x16)
+//   icongen app OUT.ico        the application icon (16 to 256 pixels)
 //   icongen folder OUT.ico     Folder.ico, the icon browser's folder picture (16 to 256 pixels)
 //   icongen gallery DIR        the shipped icons, one .ico per picture, into DIR (16 to 256 pixels)
 //   icongen sheet OUT.png      a contact sheet of all of them, enlarged, to look at
@@ -43,8 +43,11 @@ bool WriteHeader(const std::string& path, const std::vector<std::uint8_t>& bytes
 int main(int argc, char** argv) {
   const std::string cmd = argc > 1 ? argv[1] : "";
   if (cmd == "app" && argc == 3) {
+    // 32 and 16 are the hand-drawn pixels as ever; the rest drawn at their size.
     const Raster big = DrawAppIcon();
-    if (!WriteIco(argv[2], {big, big.Scaled(16, 16)})) {
+    std::vector<Raster> images{big, big.Scaled(16, 16)};
+    for (int size : {20, 24, 40, 48, 64, 256}) images.push_back(Render(DrawAppIconShape, size));
+    if (!WriteIco(argv[2], images)) {
       std::fprintf(stderr, "icongen: cannot write %s\n", argv[2]);
       return 1;
     }
@@ -59,7 +62,9 @@ int main(int argc, char** argv) {
     return 0;
   }
   if (cmd == "browser-header" && argc == 3)
-    return WriteHeader(argv[2], EncodeIco({Render(DrawBrowserIcon, 32), Render(DrawBrowserIcon, 16)})) ? 0 : 1;
+    return WriteHeader(argv[2], EncodeIco({Render(DrawBrowserIcon, 32), Render(DrawBrowserIcon, 16),
+                                           Render(DrawBrowserIcon, 24), Render(DrawBrowserIcon, 48),
+                                           Render(DrawBrowserIcon, 64)})) ? 0 : 1;
   if (cmd == "sheet" && argc == 3) return WriteContactSheet(argv[2]) ? 0 : 1;
   std::fprintf(stderr, "usage: icongen app|folder OUT.ico | gallery DIR | sheet OUT.png | browser-header OUT.h\n");
   return 2;
