@@ -2,6 +2,7 @@
 
 #include <span>
 
+#include "iconbrowser/LittleEndian.h"
 #include "iconbrowser/PngCodec.h"
 
 namespace vex::iconbrowser {
@@ -10,28 +11,14 @@ namespace {
 constexpr std::uint32_t kInfoHeaderSize = 40;
 constexpr std::uint32_t kDirSize = 6 + 16;
 
-void Put16(std::vector<std::uint8_t>& o, std::uint32_t v) {
-  o.push_back(static_cast<std::uint8_t>(v));
-  o.push_back(static_cast<std::uint8_t>(v >> 8));
-}
-void Put32(std::vector<std::uint8_t>& o, std::uint32_t v) {
-  Put16(o, v & 0xFFFF);
-  Put16(o, v >> 16);
-}
-std::uint32_t Get16(const std::vector<std::uint8_t>& b, std::size_t at) {
-  return static_cast<std::uint32_t>(b[at] | (b[at + 1] << 8));
-}
-std::uint32_t Get32(const std::vector<std::uint8_t>& b, std::size_t at) {
-  return Get16(b, at) | (Get16(b, at + 2) << 16);
-}
+using le::Get16;
+using le::Get32;
+using le::Put16;
+using le::Put32;
+using le::Fail;
 
 bool ValidDepth(int bits) {
   return bits == 1 || bits == 4 || bits == 8 || bits == 16 || bits == 24 || bits == 32;
-}
-
-std::nullopt_t Fail(std::string* error, const char* why) {
-  if (error) *error = why;
-  return std::nullopt;
 }
 
 }  // namespace

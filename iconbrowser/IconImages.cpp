@@ -1,29 +1,17 @@
 #include "iconbrowser/IconImages.h"
 
 #include "iconbrowser/IcoFile.h"
+#include "iconbrowser/LittleEndian.h"
 #include "iconbrowser/PngCodec.h"
 
 namespace vex::iconbrowser {
 namespace {
 
-std::uint32_t Get16(std::span<const std::uint8_t> b, std::size_t at) {
-  return static_cast<std::uint32_t>(b[at] | (b[at + 1] << 8));
-}
-std::uint32_t Get32(std::span<const std::uint8_t> b, std::size_t at) { return Get16(b, at) | (Get16(b, at + 2) << 16); }
-
-void Put16(std::vector<std::uint8_t>& o, std::uint32_t v) {
-  o.push_back(static_cast<std::uint8_t>(v));
-  o.push_back(static_cast<std::uint8_t>(v >> 8));
-}
-void Put32(std::vector<std::uint8_t>& o, std::uint32_t v) {
-  Put16(o, v & 0xFFFF);
-  Put16(o, v >> 16);
-}
-
-std::nullopt_t Fail(std::string* error, const char* why) {
-  if (error) *error = why;
-  return std::nullopt;
-}
+using le::Get16;
+using le::Get32;
+using le::Put16;
+using le::Put32;
+using le::Fail;
 
 std::optional<RgbaImage> DecodeDib(std::span<const std::uint8_t> b, std::string* error) {
   if (b.size() < 40) return Fail(error, "bitmap header cut short");
