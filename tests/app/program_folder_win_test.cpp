@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <utility>
 
 #include "app/IconBrowser.h"
 #include "app/TWinPlatform.h"
@@ -83,8 +84,8 @@ TEST(ProgramFolder, TheBrowserLooksInTheWholeProgramFolder) {
       gError.clear();
       vcl::Owned<TFormIconExplorer> browser(w.make());
       EXPECT_EQ(browser->ProgramFolder(), folder) << c.name << ", " << w.name;
-      // Wine's ANSI file functions take no path that long: the error names
-      // the Folder.ico the browser looked for.
+      // No Folder.ico in the made-up folder: the error names the file the
+      // browser looked for.
       EXPECT_NE(gError.find("\"" + folder + "Folder.ico\""), std::string::npos) << c.name << ", " << w.name;
     }
   }
