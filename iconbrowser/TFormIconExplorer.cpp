@@ -21,11 +21,19 @@ TFormIconExplorer* FormIconExplorer = nullptr;
 
 namespace {
 
+// The program's folder with its trailing backslash, however deep it is.  The
+// path is in the ANSI code page: a GBK character's trail byte may be the
+// byte of '\\', so the search steps over two-byte characters whole.
 std::string ExecutableFolder() {
-  char path[MAX_PATH];
-  const DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);
-  std::string p(path, n);
-  return p.substr(0, p.find_last_of('\\') + 1);
+  const std::string path = ProgramFileName();
+  std::size_t end = 0;
+  for (std::size_t i = 0; i < path.size(); ++i) {
+    if (IsDBCSLeadByte(static_cast<BYTE>(path[i])) && i + 1 < path.size())
+      ++i;
+    else if (path[i] == '\\')
+      end = i + 1;
+  }
+  return path.substr(0, end);
 }
 
 bool FileExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }

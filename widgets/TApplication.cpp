@@ -51,9 +51,7 @@ LRESULT CALLBACK AppWndProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam)
 }
 
 std::string ModuleBaseName() {
-  char path[MAX_PATH] = {};
-  GetModuleFileNameA(nullptr, path, MAX_PATH);
-  std::string name = path;
+  std::string name = ProgramFileName();
   const auto slash = name.find_last_of("\\/");
   if (slash != std::string::npos) name.erase(0, slash + 1);
   const auto dot = name.rfind('.');
@@ -175,10 +173,19 @@ void TApplication::SetTitle(const std::string& title) {
   if (FHandle) SetWindowTextA(FHandle, title.c_str());
 }
 
-std::string TApplication::ExeName() const {
-  char path[MAX_PATH] = {};
-  GetModuleFileNameA(nullptr, path, MAX_PATH);
-  return path;
+std::string TApplication::ExeName() const { return ProgramFileName(); }
+
+std::string ProgramFileName() {
+  std::string path(MAX_PATH, '\0');
+  for (;;) {
+    const DWORD n = GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    // A full buffer may hold a cut path: read again into a larger one.
+    if (n < path.size()) {
+      path.resize(n);
+      return path;
+    }
+    path.resize(path.size() * 2);
+  }
 }
 
 int TApplication::FormCount() const { return static_cast<int>(FormList().size()); }

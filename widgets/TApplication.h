@@ -52,6 +52,7 @@ class TApplication : public TComponent {
   const std::string& Title() const { return FTitle; }
   void SetTitle(const std::string& title);
   HWND Handle() const { return FHandle; }
+  // The program file's full path (ProgramFileName).
   std::string ExeName() const;
 
   TForm* MainForm() const { return FMainForm; }
@@ -83,6 +84,10 @@ class TApplication : public TComponent {
 
 // The program's application object (set by the first TApplication made).
 extern TApplication* Application;
+
+// The program file's full path, read whole however deep its folder is (the
+// buffer grows past MAX_PATH).
+std::string ProgramFileName();
 
 // A plain message box: the text, one OK button, the application's title.
 void ShowMessage(const std::string& text);

@@ -1,7 +1,8 @@
 // Skin objects and frames that go away while something still refers to
 // them: a skin component reloaded under the windows it draws, and frames
-// released by application code in the middle of the manager's loops.  The
-// program's freed memory is overwritten (poisoned_heap.cpp), so a use after
+// released by application code in the middle of the manager's loops or of
+// a frame's hover tick.  The program's freed memory is overwritten, and a
+// freed frame cannot be touched at all (poisoned_heap.cpp), so a use after
 // free does not pass unnoticed.
 #include <gtest/gtest.h>
 
@@ -9,6 +10,7 @@
 #include <fstream>
 #include <functional>
 
+#include "poisoned_heap.h"
 #include "skin/windows/SkinMessages.h"
 #include "skin/windows/TNCObject.h"
 #include "skin_window_fixture.h"
@@ -111,18 +113,23 @@ TEST_F(SkinLifetime, AFailedReloadLeavesNoFrameUnpainted) {
 }
 
 // A window whose own procedure destroys another skinned window while the
-// manager goes over its frames.
+// manager goes over its frames: top-level, or an MDI child of `client`.
 class Destroyer {
  public:
-  explicit Destroyer(RECT bounds) {
+  explicit Destroyer(RECT bounds, HWND client = nullptr) {
     WNDCLASSA wc{};
-    wc.lpfnWndProc = Proc;
+    wc.lpfnWndProc = Proc<DefWindowProcA>;
     wc.hInstance = GetModuleHandleA(nullptr);
     wc.lpszClassName = "VexDestroyerWindow";
     RegisterClassA(&wc);
-    FHandle = CreateWindowExA(0, "VexDestroyerWindow", "destroyer", WS_OVERLAPPEDWINDOW, bounds.left, bounds.top,
-                              bounds.right - bounds.left, bounds.bottom - bounds.top, nullptr, nullptr,
-                              GetModuleHandleA(nullptr), nullptr);
+    wc.lpfnWndProc = Proc<DefMDIChildProcA>;
+    wc.lpszClassName = "VexDestroyerMdiChild";
+    RegisterClassA(&wc);
+    const MDICREATESTRUCTA mdi{"VexDestroyerMdiChild", "destroyer", wc.hInstance, bounds.left, bounds.top,
+                               bounds.right - bounds.left, bounds.bottom - bounds.top, WS_OVERLAPPEDWINDOW, 0};
+    FHandle = client ? reinterpret_cast<HWND>(SendMessageA(client, WM_MDICREATE, 0, reinterpret_cast<LPARAM>(&mdi)))
+                     : CreateWindowExA(0, "VexDestroyerWindow", "destroyer", WS_OVERLAPPEDWINDOW, bounds.left,
+                                       bounds.top, mdi.cx, mdi.cy, nullptr, nullptr, wc.hInstance, nullptr);
     SetWindowLongPtrA(FHandle, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   }
   ~Destroyer() {
@@ -133,36 +140,65 @@ class Destroyer {
   bool armed = false;
 
  private:
+  template <LRESULT(WINAPI* Default)(HWND, UINT, WPARAM, LPARAM)>
   static LRESULT CALLBACK Proc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
     auto* self = reinterpret_cast<Destroyer*>(GetWindowLongPtrA(window, GWLP_USERDATA));
     if (self && self->armed && msg != WM_DESTROY && msg != WM_NCDESTROY && IsWindow(self->victim)) {
       self->armed = false;
       DestroyWindow(self->victim);
     }
-    return DefWindowProcA(window, msg, wParam, lParam);
+    return Default(window, msg, wParam, lParam);
   }
   HWND FHandle = nullptr;
 };
 
+LRESULT CALLBACK MdiFrameProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+  return DefFrameProcA(window, FindWindowExA(window, nullptr, "MDICLIENT", nullptr), msg, wParam, lParam);
+}
+
 TEST_F(SkinLifetime, AFrameReleasedInTheManagersLoopsIsPassedByAndFreedAfter) {
+  vex::test::GuardObjectsOfSize(sizeof(TSkinForm));  // a freed frame crashes whoever touches it
   struct Case {
     const char* name;
+    bool mdi;  // the windows are MDI children
     std::function<void()> run;
   };
   const Case cases[] = {
-      {"a changed skin (action 3)",
+      {"a changed skin (action 3)", false,
        [&] {
          SkinManager()->FPendingAction = 3;
          SkinManager()->DoPendingAction();
        }},
-      {"a component reloaded", [&] { main->LoadSkin(); }},
+      {"a component reloaded", false, [&] { main->LoadSkin(); }},
+      {"MDI children maximised", true, [&] { SkinManager()->SetMdiMax(true); }},
+      {"MDI children restored", true,
+       [&] {
+         SkinManager()->FMdiMax = true;  // as while a child was maximised
+         SkinManager()->SetMdiMax(false);
+       }},
   };
+  WNDCLASSA wc{};
+  wc.lpfnWndProc = MdiFrameProc;
+  wc.hInstance = GetModuleHandleA(nullptr);
+  wc.lpszClassName = "VexLifetimeMdiFrame";
+  RegisterClassA(&wc);
   for (const Case& c : cases) {
-    Destroyer first({60, 60, 360, 260});
-    TSkinForm* frame = ShowSkinned(first.Handle());
+    HWND mdiFrame = nullptr, client = nullptr;
+    if (c.mdi) {
+      mdiFrame = CreateWindowExA(0, wc.lpszClassName, "MDI", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 40, 40, 700, 400,
+                                 nullptr, nullptr, wc.hInstance, nullptr);
+      CLIENTCREATESTRUCT ccs{nullptr, 50000};
+      client = CreateWindowExA(0, "MDICLIENT", nullptr, WS_CHILD | WS_CLIPCHILDREN | WS_VISIBLE, 0, 0, 680, 360,
+                               mdiFrame, nullptr, wc.hInstance, &ccs);
+      ASSERT_NE(ShowSkinned(mdiFrame), nullptr) << c.name;
+    }
+    auto skinned = [&](HWND w) { return c.mdi ? ActiveFrame(w) : ShowSkinned(w); };
+    Destroyer first({60, 60, 360, 260}, client);
+    TSkinForm* frame = skinned(first.Handle());
     ASSERT_NE(frame, nullptr) << c.name;
-    auto victim = std::make_unique<LogWindow>(WS_OVERLAPPEDWINDOW, 0, RECT{400, 60, 700, 260});
-    ASSERT_NE(ShowSkinned(victim->Handle()), nullptr) << c.name;
+    auto victim = std::make_unique<Destroyer>(RECT{400, 60, 700, 260}, client);
+    ASSERT_NE(skinned(victim->Handle()), nullptr) << c.name;
+    ASSERT_EQ(frame->IsMdiChild(), c.mdi) << c.name;
     first.victim = victim->Handle();
     first.armed = true;
     c.run();
@@ -170,8 +206,43 @@ TEST_F(SkinLifetime, AFrameReleasedInTheManagersLoopsIsPassedByAndFreedAfter) {
     EXPECT_FALSE(IsWindow(victim->Handle())) << c.name;
     EXPECT_EQ(SkinManager()->FindFrame(victim->Handle()), nullptr) << c.name;
     EXPECT_EQ(SkinManager()->FindFrame(first.Handle()), frame) << c.name;
+    SkinManager()->SetMdiMax(false);
     vex::test::PumpPending();
+    if (mdiFrame) DestroyWindow(mdiFrame);
   }
+}
+
+// The hover tick tells a control that the mouse has left it; the
+// application's handler of that closes the window, whose frame must stay
+// until the tick is done.
+LRESULT CALLBACK ClosingButtonProc(HWND button, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (msg == vcl::CM_MOUSELEAVE) {
+    DestroyWindow(GetParent(button));
+    return 0;
+  }
+  auto old = reinterpret_cast<WNDPROC>(GetPropA(button, "VexOldProc"));
+  return CallWindowProcA(old, button, msg, wParam, lParam);
+}
+
+TEST_F(SkinLifetime, AWindowClosedFromItsHoverTickLosesItsFrameAfterTheTick) {
+  vex::test::GuardObjectsOfSize(sizeof(TSkinForm));
+  LogWindow w(WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, {100, 100, 400, 300});
+  HWND button = CreateWindowExA(0, "BUTTON", "OK", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 10, 10, 80, 24, w.Handle(),
+                                nullptr, GetModuleHandleA(nullptr), nullptr);
+  SetPropA(button, "VexOldProc",
+           reinterpret_cast<HANDLE>(
+               SetWindowLongPtrA(button, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ClosingButtonProc))));
+  TSkinForm* frame = ShowSkinned(w.Handle());
+  ASSERT_NE(frame, nullptr);
+  SendMessageA(button, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+  ASSERT_NE(frame->HotControl, nullptr) << "the button is hot";
+  SetCursorPos(2, 2);  // away from the button: the next tick sends it the leave
+  for (int i = 0; i < 100 && IsWindow(w.Handle()); ++i) {
+    vex::test::PumpPending();
+    Sleep(20);
+  }
+  EXPECT_FALSE(IsWindow(w.Handle()));
+  EXPECT_EQ(SkinManager()->FindFrame(w.Handle()), nullptr);
 }
 
 }  // namespace
