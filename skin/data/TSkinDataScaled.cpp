@@ -58,6 +58,19 @@ void WritePixels(const Pixels& p, vcl::TBitmap& into) {
   into.Assign(made);
 }
 
+// A picture the package draws for a scale, as a fresh image (no
+// see-through settings left from a skin loaded before); empty when it is
+// not a bitmap.
+void LoadDrawn(const std::vector<std::uint8_t>& bytes, vcl::TBitmap& into) {
+  try {
+    into.LoadFromMemory(bytes);
+  } catch (const std::exception&) {
+    into.SetHandle(nullptr);
+  }
+  into.SetTransparentColor(vcl::clDefault);
+  into.SetTransparent(false);
+}
+
 void CopyBitmap(vcl::TBitmap& from, vcl::TBitmap& into) {
   if (from.Empty()) {
     into.SetHandle(nullptr);
@@ -125,12 +138,14 @@ void TSkinData::BuildScaledCopy(TSkinData& c) {
       std::vector<int> available;
       for (const auto& [d, bytes] : drawn->second) available.push_back(d);
       if (const int use = scaling::PickDrawnDpi(dpi, available)) {
-        vcl::TBitmap made;
-        try {
-          made.LoadFromMemory(drawn->second[use]);
-        } catch (const std::exception&) {
-          made.SetHandle(nullptr);
+        // Drawn for this very DPI: the picture is the image, loaded straight
+        // into it (no pixels read back and written again, no second copy).
+        if (use == dpi) {
+          LoadDrawn(drawn->second[use], into);
+          if (!into.Empty() && into.Width() == wantW && into.Height() == wantH) return;
         }
+        vcl::TBitmap made;
+        LoadDrawn(drawn->second[use], made);
         if (!made.Empty()) {
           Pixels p = ReadPixels(made);
           if (use != dpi) p = scaling::ScaleCells(p, cols, rows, dpi, use);
