@@ -3,6 +3,7 @@
 // DPI, so that every painter works unchanged on a skin that happens to be
 // larger.  Painting then costs what it costs at 96 dpi: no scaling per paint.
 #include <algorithm>
+#include <span>
 
 #include "skin/data/SkinDescription.h"
 #include "skin/data/SkinScaling.h"
@@ -61,7 +62,7 @@ void WritePixels(const Pixels& p, vcl::TBitmap& into) {
 // A picture the package draws for a scale, as a fresh image (no
 // see-through settings left from a skin loaded before); empty when it is
 // not a bitmap.
-void LoadDrawn(const std::vector<std::uint8_t>& bytes, vcl::TBitmap& into) {
+void LoadDrawn(std::span<const std::uint8_t> bytes, vcl::TBitmap& into) {
   try {
     into.LoadFromMemory(bytes);
   } catch (const std::exception&) {
@@ -109,12 +110,13 @@ void TSkinData::RefreshScaledCopies() {
 
 void TSkinData::RememberDrawnImages(const vcl::TBitmap& bitmap, const std::string& member) {
   FDrawnImages.erase(&bitmap);
-  if (!FReader) return;
+  // Only pictures of the package FDrawnPackage holds can be found again.
+  if (!FReader || FReader != FDrawnPackage.get()) return;
   for (const scaling::DrawnScale& s : scaling::kDrawnScales) {
     const std::string name = scaling::DrawnMemberName(member, s.percent);
-    std::vector<std::uint8_t> bytes;
-    if (name.empty() || !FReader->ExtractMember(name, bytes) || bytes.empty()) continue;
-    FDrawnImages[&bitmap][s.dpi] = std::move(bytes);
+    const std::optional<std::size_t> index = name.empty() ? std::nullopt : FReader->IndexOf(name);
+    if (!index || FReader->Member(*index).empty()) continue;
+    FDrawnImages[&bitmap][s.dpi] = *index;
   }
 }
 
@@ -134,18 +136,18 @@ void TSkinData::BuildScaledCopy(TSkinData& c) {
     }
     const int wantW = px(from.Width() / cols) * cols, wantH = px(from.Height() / rows) * rows;
     auto drawn = FDrawnImages.find(&from);
-    if (drawn != FDrawnImages.end()) {
+    if (drawn != FDrawnImages.end() && FDrawnPackage) {
       std::vector<int> available;
-      for (const auto& [d, bytes] : drawn->second) available.push_back(d);
+      for (const auto& [d, member] : drawn->second) available.push_back(d);
       if (const int use = scaling::PickDrawnDpi(dpi, available)) {
         // Drawn for this very DPI: the picture is the image, loaded straight
         // into it (no pixels read back and written again, no second copy).
         if (use == dpi) {
-          LoadDrawn(drawn->second[use], into);
+          LoadDrawn(FDrawnPackage->Member(drawn->second[use]), into);
           if (!into.Empty() && into.Width() == wantW && into.Height() == wantH) return;
         }
         vcl::TBitmap made;
-        LoadDrawn(drawn->second[use], made);
+        LoadDrawn(FDrawnPackage->Member(drawn->second[use]), made);
         if (!made.Empty()) {
           Pixels p = ReadPixels(made);
           if (use != dpi) p = scaling::ScaleCells(p, cols, rows, dpi, use);
