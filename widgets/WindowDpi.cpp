@@ -29,6 +29,14 @@ int WindowDpi(HWND window) {
   return ScreenLogPixels();
 }
 
+int SystemMetricForDpi(int index, int dpi) {
+  using GetSystemMetricsForDpiFn = int(WINAPI*)(int, UINT);
+  static const auto getSystemMetricsForDpi = User32Function<GetSystemMetricsForDpiFn>("GetSystemMetricsForDpi");
+  if (getSystemMetricsForDpi && dpi > 0) return getSystemMetricsForDpi(index, static_cast<UINT>(dpi));
+  const int value = GetSystemMetrics(index);
+  return dpi > 0 ? MulDiv(value, dpi, SystemDpi()) : value;
+}
+
 int SystemDpi() {
   using GetDpiForSystemFn = UINT(WINAPI*)();
   static const auto getDpiForSystem = User32Function<GetDpiForSystemFn>("GetDpiForSystem");

@@ -17,6 +17,9 @@ namespace vcl {
 int WindowDpi(HWND window);
 // GetDpiForSystem, or the screen's LOGPIXELSX.
 int SystemDpi();
+// A system metric (SM_CYMENU, ...) at `dpi` (GetSystemMetricsForDpi, or the
+// metric at the system's DPI scaled to `dpi`).
+int SystemMetricForDpi(int index, int dpi);
 // The frame around a client area of style/exStyle/menu at `dpi`
 // (AdjustWindowRectExForDpi, or AdjustWindowRectEx at the system's DPI).
 SIZE FrameSizeForDpi(DWORD style, DWORD exStyle, bool menu, int dpi);

@@ -358,4 +358,24 @@ std::vector<const SkinObjectDesc*> SkinDescription::Objects() const {
   return list;
 }
 
+std::vector<FramedImage> ScaledImages(const SkinDescription& d) {
+  std::vector<FramedImage> list;
+  auto add = [&list](const std::string& value, std::int32_t frames, FrameLayout layout) {
+    const std::string member = SkinImageMemberName(value);
+    if (member.empty()) return;
+    for (const FramedImage& seen : list)
+      if (seen.member == member) return;
+    list.push_back({member, frames, layout == FrameLayout::kStacked});
+  };
+  for (const SkinObjectDesc* o : d.Objects()) {
+    bool mdi = false;
+    for (const SysButtonDesc& b : d.SysButtons) mdi = mdi || (&b == o && b.MdiIndex >= 0);
+    if (!mdi) add(o->Image, o->FrameCount, o->Layout);
+  }
+  add(d.Buttons.CheckImage, d.Buttons.CheckButtonFrame, FrameLayout::kSideBySide);
+  add(d.Buttons.RadioImage, d.Buttons.RadioButtonFrame, FrameLayout::kSideBySide);
+  if (d.Tabs) add(d.Tabs->BorderImage, 1, FrameLayout::kSideBySide);
+  return list;
+}
+
 }  // namespace vex::skin

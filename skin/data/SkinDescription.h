@@ -143,6 +143,19 @@ struct SkinDescription {
   std::vector<const SkinObjectDesc*> Objects() const;
 };
 
+// An image as the painters cut it into state frames.
+struct FramedImage {
+  std::string member;
+  std::int32_t frames = 1;
+  bool stacked = false;
+};
+// Every image of `d` that the program scales frame by frame at another DPI,
+// so that a picture drawn for 150% or 200% may stand in for it: the objects'
+// images, the check box and radio images and the tab pages' border, once
+// each by member name.  The MDI buttons' strip is not among them: the three
+// buttons are cut out of it first and scaled as pieces.
+std::vector<FramedImage> ScaledImages(const SkinDescription& d);
+
 struct ImageSize {
   std::int32_t width = 0;
   std::int32_t height = 0;

@@ -186,10 +186,10 @@ bool TSkinData::LoadSkin() {
 bool TSkinData::ReadPackage() {
   NoSkin = true;
   if (FDesigning) return false;
-  TSkinReader reader;
+  auto reader = std::make_shared<TSkinReader>();
   try {
-    if (!reader.LoadPackage(FPackage)) {
-      if (reader.Status() == PackageStatus::kWrongVersion) MessageHandler()(kOlderSkinMessage);
+    if (!reader->LoadPackage(FPackage)) {
+      if (reader->Status() == PackageStatus::kWrongVersion) MessageHandler()(kOlderSkinMessage);
       return false;
     }
   } catch (const ElzhException&) {
@@ -197,7 +197,10 @@ bool TSkinData::ReadPackage() {
   } catch (const std::bad_alloc&) {
     return false;
   }
-  if (!ReadDescription(reader)) return false;
+  FDrawnPackage = reader;
+  const bool read = ReadDescription(*reader);
+  if (FDrawnImages.empty()) FDrawnPackage.reset();
+  if (!read) return false;
   RefreshScaledCopies();
   return true;
 }
@@ -206,10 +209,10 @@ void TSkinData::LoadSkinBitmap(vcl::TBitmap& bitmap, const std::string& value) {
   bitmap.SetHandle(nullptr);
   const std::string member = SkinImageMemberName(value);
   if (member.empty() || !FReader) return;
-  std::vector<std::uint8_t> bytes;
-  if (!FReader->ExtractMember(member, bytes) || bytes.empty()) return;
+  const std::optional<std::size_t> index = FReader->IndexOf(member);
+  if (!index || FReader->Member(*index).empty()) return;
   try {
-    bitmap.LoadFromMemory(bytes);
+    bitmap.LoadFromMemory(FReader->Member(*index));
   } catch (const std::exception&) {
     bitmap.SetHandle(nullptr);  // not a bitmap file: an empty image
     return;

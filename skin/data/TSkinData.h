@@ -160,8 +160,11 @@ class TSkinData : public vcl::TComponent {
   int FDpi = 96;
   std::map<int, std::unique_ptr<TSkinData>> FScaled;
   // Images the package draws for a DPI, by the bitmap loaded from the
-  // member they stand in for: DPI -> bitmap file bytes.
-  std::map<const vcl::TBitmap*, std::map<int, std::vector<std::uint8_t>>> FDrawnImages;
+  // member they stand in for: DPI -> member of FDrawnPackage.  The decoded
+  // package is kept while it has such images, so that loading a skin copies
+  // none of them and a copy at a DPI takes its pictures straight from it.
+  std::map<const vcl::TBitmap*, std::map<int, std::size_t>> FDrawnImages;
+  std::shared_ptr<const TSkinReader> FDrawnPackage;
 
   bool FActive = false;
   bool FLoading = false;

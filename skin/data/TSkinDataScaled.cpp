@@ -3,6 +3,7 @@
 // DPI, so that every painter works unchanged on a skin that happens to be
 // larger.  Painting then costs what it costs at 96 dpi: no scaling per paint.
 #include <algorithm>
+#include <span>
 
 #include "skin/data/SkinDescription.h"
 #include "skin/data/SkinScaling.h"
@@ -58,6 +59,19 @@ void WritePixels(const Pixels& p, vcl::TBitmap& into) {
   into.Assign(made);
 }
 
+// A picture the package draws for a scale, as a fresh image (no
+// see-through settings left from a skin loaded before); empty when it is
+// not a bitmap.
+void LoadDrawn(std::span<const std::uint8_t> bytes, vcl::TBitmap& into) {
+  try {
+    into.LoadFromMemory(bytes);
+  } catch (const std::exception&) {
+    into.SetHandle(nullptr);
+  }
+  into.SetTransparentColor(vcl::clDefault);
+  into.SetTransparent(false);
+}
+
 void CopyBitmap(vcl::TBitmap& from, vcl::TBitmap& into) {
   if (from.Empty()) {
     into.SetHandle(nullptr);
@@ -96,12 +110,13 @@ void TSkinData::RefreshScaledCopies() {
 
 void TSkinData::RememberDrawnImages(const vcl::TBitmap& bitmap, const std::string& member) {
   FDrawnImages.erase(&bitmap);
-  if (!FReader) return;
+  // Only pictures of the package FDrawnPackage holds can be found again.
+  if (!FReader || FReader != FDrawnPackage.get()) return;
   for (const scaling::DrawnScale& s : scaling::kDrawnScales) {
     const std::string name = scaling::DrawnMemberName(member, s.percent);
-    std::vector<std::uint8_t> bytes;
-    if (name.empty() || !FReader->ExtractMember(name, bytes) || bytes.empty()) continue;
-    FDrawnImages[&bitmap][s.dpi] = std::move(bytes);
+    const std::optional<std::size_t> index = name.empty() ? std::nullopt : FReader->IndexOf(name);
+    if (!index || FReader->Member(*index).empty()) continue;
+    FDrawnImages[&bitmap][s.dpi] = *index;
   }
 }
 
@@ -121,16 +136,18 @@ void TSkinData::BuildScaledCopy(TSkinData& c) {
     }
     const int wantW = px(from.Width() / cols) * cols, wantH = px(from.Height() / rows) * rows;
     auto drawn = FDrawnImages.find(&from);
-    if (drawn != FDrawnImages.end()) {
+    if (drawn != FDrawnImages.end() && FDrawnPackage) {
       std::vector<int> available;
-      for (const auto& [d, bytes] : drawn->second) available.push_back(d);
+      for (const auto& [d, member] : drawn->second) available.push_back(d);
       if (const int use = scaling::PickDrawnDpi(dpi, available)) {
-        vcl::TBitmap made;
-        try {
-          made.LoadFromMemory(drawn->second[use]);
-        } catch (const std::exception&) {
-          made.SetHandle(nullptr);
+        // Drawn for this very DPI: the picture is the image, loaded straight
+        // into it (no pixels read back and written again, no second copy).
+        if (use == dpi) {
+          LoadDrawn(FDrawnPackage->Member(drawn->second[use]), into);
+          if (!into.Empty() && into.Width() == wantW && into.Height() == wantH) return;
         }
+        vcl::TBitmap made;
+        LoadDrawn(FDrawnPackage->Member(drawn->second[use]), made);
         if (!made.Empty()) {
           Pixels p = ReadPixels(made);
           if (use != dpi) p = scaling::ScaleCells(p, cols, rows, dpi, use);

@@ -138,15 +138,18 @@ std::span<const std::uint8_t> TSkinReader::Member(std::size_t index) const {
 
 bool TSkinReader::ExtractMember(std::string_view name, std::vector<std::uint8_t>& dest) const {
   dest.clear();
+  const std::optional<std::size_t> i = IndexOf(name);
+  if (!i) return false;
+  const auto m = Member(*i);
+  dest.assign(m.begin(), m.end());
+  return true;
+}
+
+std::optional<std::size_t> TSkinReader::IndexOf(std::string_view name) const {
   const std::string wanted = LowerAscii(name);
-  for (std::size_t i = 0; i < names_.size(); ++i) {
-    if (names_[i] == wanted) {
-      const auto m = Member(i);
-      dest.assign(m.begin(), m.end());
-      return true;
-    }
-  }
-  return false;
+  for (std::size_t i = 0; i < names_.size(); ++i)
+    if (names_[i] == wanted) return i;
+  return std::nullopt;
 }
 
 bool TSkinReader::ExtractFirstMatch(std::string_view fragment, std::vector<std::uint8_t>& dest,

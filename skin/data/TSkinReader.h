@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -52,6 +53,9 @@ class TSkinReader {
   // Copies the first member named `name` (letter case ignored) into `dest`.
   // An unknown name leaves `dest` empty and returns false.
   bool ExtractMember(std::string_view name, std::vector<std::uint8_t>& dest) const;
+  // The index of the first member named `name` (letter case ignored), or
+  // nullopt; Member(index) then gives its bytes without a copy.
+  std::optional<std::size_t> IndexOf(std::string_view name) const;
   // Copies the first member whose (lower-case) name contains `fragment`, as
   // passed, and sets `name` to it.  Without a match `dest` is left empty and
   // `name` unchanged.

@@ -15,6 +15,7 @@
 #include "skin/windows/UiState.h"
 #include "skin/windows/WindowSubclass.h"
 #include "widgets/TForm.h"
+#include "widgets/WindowDpi.h"
 
 namespace vex::skin {
 namespace {
@@ -132,7 +133,9 @@ void TSkinForm::AttachWindow(TSkinData* skin) {
   if (FNativeMenu && !IsMdiChild()) {
     FMenuBar = MenuLayer().CreateMenuBar(*this);
     if (FMenuBar) {
-      FMenuHeight = GetSystemMetrics(SM_CYMENU);
+      // The bar's height at the window's own DPI: SM_CYMENU alone answers
+      // for the system's DPI, not a per-monitor window's.
+      FMenuHeight = vcl::SystemMetricForDpi(SM_CYMENU, WindowDpi(FHandle));
       FMenuBar->Build();
       if (!FMenuBar->HasButtons()) {
         FMenuBar.reset();  // no items: the window keeps its native bar

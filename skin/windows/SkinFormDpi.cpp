@@ -10,6 +10,7 @@
 #include "skin/windows/TSkinForm.h"
 #include "skin/windows/TSkinManage.h"
 #include "widgets/TForm.h"
+#include "widgets/WindowDpi.h"
 
 namespace vex::skin {
 
@@ -69,7 +70,7 @@ void TSkinForm::DpiChanged(vcl::TMessage& m) {
       FMenuBar = MenuLayer().CreateMenuBar(*this);
       if (FMenuBar) FMenuBar->Build();
       if (FMenuBar && !FMenuBar->HasButtons()) FMenuBar.reset();
-      if (!FMenuBar) FMenuHeight = 0;
+      FMenuHeight = FMenuBar ? vcl::SystemMetricForDpi(SM_CYMENU, dpi) : 0;
     }
     if (HFONT font = CaptionFontAt(dpi)) FCaptionFont.reset(font);
     ClearButtons();

@@ -9,6 +9,7 @@
 #include "skin/data/SkinCheck.h"
 #include "skin/data/SkinDescription.h"
 #include "skin/data/SkinPackageWriter.h"
+#include "skin/data/SkinScaling.h"
 #include "skin/data/TLZH.h"
 #include "skin/data/TSkinReader.h"
 
@@ -62,22 +63,30 @@ class SedgePackage : public ::testing::Test {
 };
 Bytes* SedgePackage::package_ = nullptr;
 
-TEST_F(SedgePackage, HoldsThe33MembersInOrderWithTheDescriptionLast) {
-  EXPECT_EQ(reader_.Names(), kMembers);
+TEST_F(SedgePackage, HoldsThe32ImagesTheirDrawingsForEachScaleAndTheDescriptionLast) {
+  // The images, then each image the program scales drawn for 150%, then
+  // for 200%, in the description's order, then the description.
+  std::vector<std::string> members(kMembers.begin(), kMembers.end() - 1);
+  const std::vector<FramedImage> scaled = ScaledImages(Description());
+  ASSERT_EQ(scaled.size(), 29u);  // all but the preview, the MDI strip and the unused group box
+  for (const int percent : {150, 200})
+    for (const FramedImage& f : scaled) members.push_back(scaling::DrawnMemberName(f.member, percent));
+  members.push_back(kMembers.back());
+  EXPECT_EQ(reader_.Names(), members);
   EXPECT_EQ(reader_.Header().version, 20000);
-  EXPECT_EQ(reader_.Header().nameListLength, 661);
   // The sizes account for every archive byte after the size table.
   std::int64_t total = 0;
   for (const std::int32_t s : reader_.Sizes()) total += s;
-  EXPECT_EQ(total, static_cast<std::int64_t>(reader_.ArchiveSize()) - 16 - 661 - 4 * 33);
-  for (std::size_t i = 0; i + 1 < kMembers.size(); ++i) {
+  EXPECT_EQ(total, static_cast<std::int64_t>(reader_.ArchiveSize()) - 16 - reader_.Header().nameListLength -
+                       4 * static_cast<std::int64_t>(members.size()));
+  for (std::size_t i = 0; i + 1 < members.size(); ++i) {
     const auto m = reader_.Member(i);
-    ASSERT_GE(m.size(), 2u) << kMembers[i];
+    ASSERT_GE(m.size(), 2u) << members[i];
     EXPECT_EQ(m[0], 'B');
     EXPECT_EQ(m[1], 'M');
     const auto info = ReadBmpInfo(m);
-    ASSERT_TRUE(info) << kMembers[i];
-    EXPECT_EQ(info->bitsPerPixel, 24) << kMembers[i];
+    ASSERT_TRUE(info) << members[i];
+    EXPECT_EQ(info->bitsPerPixel, 24) << members[i];
   }
 }
 

@@ -7,6 +7,7 @@
 #include <numeric>
 
 #include "skin/data/TSkinData.h"
+#include "skin/data/SkinScaling.h"
 #include "skin/data/TSkinReader.h"
 #include "skin_data_test_util.h"
 
@@ -36,13 +37,18 @@ TEST_F(EmbeddedSkin, PackageHoldsTheMembersInOrderWithTheDescriptionLast) {
   vs::TSkinReader reader;
   ASSERT_TRUE(reader.LoadPackage(skin.Package()));
   EXPECT_EQ(reader.Header().version, 20000);
-  ASSERT_EQ(reader.Names().size(), 33u);
+  // The 32 images, the 29 the program scales drawn again for 150% and for
+  // 200%, then the description.
+  ASSERT_EQ(reader.Names().size(), 32u + 2 * 29 + 1);
   EXPECT_EQ(reader.Names().front(), "sedge_body_top.bmp");
   EXPECT_EQ(reader.Names()[6], "sedge_buttons.bmp");
+  for (std::size_t i = 32; i + 1 < reader.Names().size(); ++i)
+    EXPECT_EQ(vs::scaling::DrawnDpiOf(reader.Names()[i]), i < 32 + 29 ? 144 : 192) << reader.Names()[i];
   EXPECT_EQ(reader.Names().back(), "sedge.ini");
   std::int64_t sum = 0;
   for (std::int32_t s : reader.Sizes()) sum += s;
-  EXPECT_EQ(sum + 16 + reader.Header().nameListLength + 4 * 33, static_cast<std::int64_t>(reader.ArchiveSize()));
+  EXPECT_EQ(sum + 16 + reader.Header().nameListLength + 4 * static_cast<std::int64_t>(reader.Names().size()),
+            static_cast<std::int64_t>(reader.ArchiveSize()));
   std::vector<std::uint8_t> member;
   ASSERT_TRUE(reader.ExtractMember("SEDGE_BUTTONS.BMP", member));
   ASSERT_GE(member.size(), 2u);

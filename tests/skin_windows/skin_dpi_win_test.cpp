@@ -11,6 +11,7 @@
 
 #include "skin/data/SkinScaling.h"
 #include "skin/windows/TNCObject.h"
+#include "widgets/WindowDpi.h"
 #include "skin_window_fixture.h"
 #include "win_test_support.h"
 
@@ -157,6 +158,49 @@ TEST_F(SkinAtDisplayDpi, MovingToAnotherDpiAndBackRestoresTheFrame) {
   EXPECT_LE(vex::test::LiveGdiObjects(), gdi + 2);
   EXPECT_LE(vex::test::LiveUserObjects(), user);
   EXPECT_EQ(FrameOf(h), frame);
+}
+
+// The menu bar's height follows the window's DPI, not the system's: the
+// system's own bar height at that DPI (within a pixel of SM_CYMENU scaled,
+// as Windows and Wine round font heights their own way), the client area
+// starting right under it, and the height back exactly on the way back.
+TEST_F(SkinAtDisplayDpi, TheMenuBarTakesItsHeightAtTheWindowsDpi) {
+  HMENU bar = CreateMenu();
+  AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(CreatePopupMenu()), "&File");
+  AppendMenuA(bar, MF_STRING, 201, "&Help");
+  LogWindow w(WS_OVERLAPPEDWINDOW);
+  HWND h = w.Handle();
+  SetMenu(h, bar);
+  TSkinForm* frame = ShowSkinned(h);
+  ASSERT_NE(frame, nullptr);
+  ASSERT_GT(frame->FMenuHeight, 0) << "the skin draws the bar";
+  const int dpi = WindowDpi(h), other = dpi == 192 ? 96 : 192;
+  const int atDpi = frame->FMenuHeight;
+  EXPECT_NEAR(atDpi, MulDiv(GetSystemMetrics(SM_CYMENU), dpi, vcl::SystemDpi()), 1);
+  auto clientTop = [h] {
+    RECT window{};
+    GetWindowRect(h, &window);
+    POINT origin{0, 0};
+    ClientToScreen(h, &origin);
+    return origin.y - window.top;
+  };
+  EXPECT_EQ(clientTop(), frame->FTopHeight + atDpi);
+
+  RECT before{};
+  GetWindowRect(h, &before);
+  RECT suggested{before.left, before.top, before.left + scaling::Scale(before.right - before.left, other, dpi),
+                 before.top + scaling::Scale(before.bottom - before.top, other, dpi)};
+  SendMessageA(h, WM_DPICHANGED, MAKEWPARAM(other, other), reinterpret_cast<LPARAM>(&suggested));
+  vex::test::PumpPending();
+  EXPECT_NEAR(frame->FMenuHeight, MulDiv(GetSystemMetrics(SM_CYMENU), other, vcl::SystemDpi()), 1);
+  EXPECT_NE(frame->FMenuHeight, atDpi);
+  EXPECT_EQ(clientTop(), frame->FTopHeight + frame->FMenuHeight);
+  vex::test::SaveWindowPng(h, Shot(dpi, ("menu-bar-at-" + std::to_string(other)).c_str()));
+
+  SendMessageA(h, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&before));
+  vex::test::PumpPending();
+  EXPECT_EQ(frame->FMenuHeight, atDpi);
+  EXPECT_EQ(clientTop(), frame->FTopHeight + atDpi);
 }
 
 }  // namespace

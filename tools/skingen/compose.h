@@ -1,7 +1,7 @@
 #pragma once
-// Pictures composed from skin images the way the skin engine cuts them
-// (nine-slice pieces, three-part strips, keyed drawing), for the sample
-// windows of the preview sheets.
+// Pictures composed from skin images drawn at 96 dpi, cut the way the skin
+// engine cuts them (nine-slice pieces, three-part strips, keyed drawing), for
+// the sample windows of the preview sheets.
 #include <string>
 #include <vector>
 

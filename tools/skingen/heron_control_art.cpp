@@ -8,7 +8,7 @@ namespace {
 
 // The raised key shared by push buttons and toolbar buttons, by state:
 // 1 normal, 2 pressed, 3 disabled, 4 hot or focused, 5 default.
-void Key(Raster& r, const Box& box, int state, int topRows, int bottomRows) {
+void Key(Canvas& r, const Box& box, int state, int topRows, int bottomRows) {
   static const KeyLook kLooks[] = {
       {.top = kWhite, .bottom = Rgb(214, 220, 230), .outline = kLineDark, .ink = kText, .line = kWhite,
        .mid = kFaceLight},
@@ -38,7 +38,7 @@ SkinImage DrawButtons() {
 // Check boxes and radio buttons: a white well; checked, it fills with steel.
 SkinImage DrawCheckBox() {
   static const GlyphRows check = {"......#", ".....##", "#...##.", "##.##..", ".###...", "..#...."};
-  return CheckBoxStrip("heron_checkbox.bmp", 2, kWell, kDisabledWell, [](Raster& r, int x0, int k) {
+  return CheckBoxStrip("heron_checkbox.bmp", 2, kWell, kDisabledWell, [](Canvas& r, int x0, int k) {
     if (k == 2) {
       FillBox(r, {x0 + 1, 1, x0 + 12, 12, 1}, kSteel);
       Glyph(r, x0 + 3, 4, check, kWhite);
@@ -54,7 +54,7 @@ SkinImage DrawProgress() {
   SkinImage img = NewImage("heron_progress.bmp", 16, 14, 2);
   img.left = img.top = img.right = img.bottom = 3;
   ForFrames(img, [&](int k, int x0, int) {
-    Raster& r = img.pixels;
+    Canvas& r = img.pixels;
     const Box box{x0, 0, x0 + 16, 14, 3};
     r.Fill(x0, 0, x0 + 16, 14, kFace);
     if (k == 1) {
@@ -79,7 +79,7 @@ SkinImage DrawTools() {
   SkinImage img = NewImage("heron_tools.bmp", 22, 22, 5);
   img.left = img.top = img.right = img.bottom = 4;
   ForFrames(img, [&](int k, int x0, int) {
-    Raster& r = img.pixels;
+    Canvas& r = img.pixels;
     const Box box{x0, 0, x0 + 22, 22, 3};
     if (k == 2) {
       Key(r, box, 2, 4, 4);

@@ -51,7 +51,7 @@ Rgba Bevel(const FrameTheme& t, int depth) {
 // Left side of the window, one frame with its outer edge at column x0: the
 // title's end, the stretched bevel, and a corner post whose bevel is mitred
 // into the bottom rail.
-void DrawSide(Raster& r, int x0, int height, const FrameTheme& t) {
+void DrawSide(Canvas& r, int x0, int height, const FrameTheme& t) {
   for (int y = 0; y < height; ++y)
     for (int c = 0; c < kSideWidth; ++c) {
       Rgba colour;
@@ -76,7 +76,7 @@ int Lift(int e) {
 
 // The bottom rail between the corner posts, one frame at row y0.  Below its
 // lifted edge the colour key cuts the window away.
-void DrawBottom(Raster& r, int y0, int width, const FrameTheme& t) {
+void DrawBottom(Canvas& r, int y0, int width, const FrameTheme& t) {
   for (int x = 0; x < width; ++x) {
     const int e = std::min(x, width - 1 - x);
     const int edge = kBottomHeight - 1 - Lift(e);
@@ -91,7 +91,7 @@ void DrawBottom(Raster& r, int y0, int width, const FrameTheme& t) {
   }
 }
 
-void DrawTop(Raster& r, int y0, int width, const FrameTheme& t) {
+void DrawTop(Canvas& r, int y0, int width, const FrameTheme& t) {
   const int middle = width - 2 * kTopBand;
   for (int x = 0; x < width; ++x) {
     const int across = std::clamp((x - kTopBand) * 100 / std::max(1, middle - 1), 0, 100);
@@ -135,7 +135,7 @@ SkinImage DrawTextBack() {
   img.left = kPlateLeft;
   img.right = kPlateRight;
   ForFrames(img, [&](int k, int, int y0) {
-    Raster& r = img.pixels;
+    Canvas& r = img.pixels;
     const Box plate{1, y0 + 5, img.FrameWidth() - 1, y0 + kTitleHeight - 5, 8};
     if (k == 1) {
       FillBoxGradient(r, plate, Rgb(26, 38, 56), Rgb(42, 60, 84));
@@ -159,7 +159,7 @@ SkinImage DrawMenuBar() {
   img.left = img.right = 4;
   ForFrames(img, [&](int k, int, int y0) {
     const bool active = k == 1;
-    Raster& r = img.pixels;
+    Canvas& r = img.pixels;
     r.Gradient(0, y0, 20, y0 + 19, active ? kFaceHi : Rgb(238, 240, 243), active ? Rgb(224, 229, 237) : Rgb(226, 229, 234));
     r.Fill(0, y0 + 19, 20, y0 + 20, active ? kLine : kMutedLine);
     // The ends meet the frame's inner line with a soft shade.

@@ -13,7 +13,7 @@ const std::vector<const char*> kArrowDown = {"#####", ".###.", "..#.."};
 
 // A small key of the scroll bar and the combo box by state: 1 normal,
 // 2 pressed, 3 hot, 4 disabled.  Returns the colour for its glyph.
-Rgba SmallKey(Raster& r, const Box& box, int state) {
+Rgba SmallKey(Canvas& r, const Box& box, int state) {
   static const KeyLook kLooks[] = {
       {.top = kWhite, .bottom = Rgb(220, 226, 234), .outline = kLineDark, .ink = kSlate},
       {.top = kSteelDark, .bottom = kSteel, .outline = kSlateInner, .ink = kWhite},
@@ -63,7 +63,7 @@ SkinImage DrawSunkEdge() {
   SkinImage img = NewImage("heron_sunkedge.bmp", 8, 8, 4);
   img.left = img.top = img.right = img.bottom = 2;
   ForFrames(img, [&](int k, int x0, int) {
-    Raster& r = img.pixels;
+    Canvas& r = img.pixels;
     const Rgba outer = k == 3 ? kMutedLine : (k == 2 ? kSteel : (k == 4 ? kAmberDark : kLineDark));
     const Rgba inner = k == 3 ? kMuted : Mix(kWhite, outer, 22);
     r.Fill(x0, 0, x0 + 8, 8, k == 3 ? kMuted : kWhite);
@@ -89,7 +89,7 @@ SkinImage DrawComboArrow() {
 SkinImage DrawMenuBack() {
   SkinImage img = NewImage("heron_menuback.bmp", 24, 24, 1);
   img.left = img.top = img.right = img.bottom = 6;
-  Raster& r = img.pixels;
+  Canvas& r = img.pixels;
   r.Fill(0, 0, 24, 24, kFace);
   r.Frame(0, 0, 24, 24, kSlate);
   r.Fill(1, 1, 23, 2, kAmber);
@@ -112,7 +112,7 @@ SkinImage DrawArrows() {
 // Uniform along the bar, which stretches them.
 SkinImage DrawScrollTrack(bool vertical) {
   return AlongTheBar(vertical ? "heron_scroll_back_v.bmp" : "heron_scroll_back_h.bmp", 16, 16, 4, vertical,
-                     [](Raster& tile, int k) {
+                     [](Canvas& tile, int k) {
                        const Rgba base[] = {kTrack, Rgb(190, 200, 214), Rgb(226, 231, 238), kMuted};
                        tile.Fill(0, 0, 16, 16, base[k - 1]);
                        tile.Fill(0, 0, 16, 1, Mix(base[k - 1], kLineDark, 40));
@@ -124,7 +124,7 @@ SkinImage DrawScrollTrack(bool vertical) {
 // the track colour; their middles are stretched.
 SkinImage DrawScrollThumb(bool vertical) {
   SkinImage img = AlongTheBar(vertical ? "heron_scroll_v.bmp" : "heron_scroll_h.bmp", 20, 16, 3, vertical,
-                              [](Raster& thumb, int k) {
+                              [](Canvas& thumb, int k) {
                                 thumb.Fill(0, 0, 20, 16, kTrack);
                                 const Rgba mid[] = {Rgb(150, 166, 188), kSteel, Rgb(252, 226, 176)};
                                 const Rgba edge[] = {kLineDark, kSteelDark, kAmberDark};

@@ -39,7 +39,7 @@ void DrawBlock(Raster& sheet, int x, int y, const SkinImage& img) {
     for (int j = 0; j < fh; ++j)
       for (int i = 0; i < fw; ++i)
         sheet.Fill(dx + i * kScale, dy + j * kScale, dx + (i + 1) * kScale, dy + (j + 1) * kScale,
-                   img.pixels.At(sx + i, sy + j));
+                   img.pixels.Pixels().At(sx + i, sy + j));
     if (k + 1 < img.frames) {
       if (img.stacked)
         sheet.Fill(dx, dy + fh * kScale + 2, dx + fw * kScale, dy + fh * kScale + kGap - 2, kGapColour);

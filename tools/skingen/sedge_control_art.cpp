@@ -8,7 +8,7 @@ namespace {
 
 // The raised look shared by push buttons and toolbar buttons, by state:
 // 1 normal, 2 pressed, 3 disabled, 4 hot or focused, 5 default.
-void RaisedPanel(Raster& r, const Box& box, int state, int topRows, int bottomRows) {
+void RaisedPanel(Canvas& r, const Box& box, int state, int topRows, int bottomRows) {
   switch (state) {
     case 2:
       FillBoxBands(r, box, kOliveDark, Rgb(92, 108, 70), kOlive, topRows, bottomRows);
@@ -39,7 +39,7 @@ constexpr KeyLook kDisabledWell{.top = kMuted, .bottom = kMuted, .outline = kMut
 
 SkinImage DrawDialog() {
   SkinImage img = NewImage("sedge_dialog.bmp", 32, 32, 1);
-  Raster& r = img.pixels;
+  Canvas& r = img.pixels;
   r.Fill(0, 0, 32, 32, kFace);
   for (int y = 0; y < 32; ++y)
     for (int x = 0; x < 32; ++x)
@@ -57,7 +57,7 @@ SkinImage DrawButtons() {
 // Check boxes and radio buttons: a light well, a green mark.
 SkinImage DrawCheckBox() {
   static const GlyphRows check = {".......##", "......###", "##...###.", "###.###..", ".#####...", "..###....", "...#....."};
-  return CheckBoxStrip("sedge_checkbox.bmp", 1, kWell, kDisabledWell, [](Raster& r, int x0, int k) {
+  return CheckBoxStrip("sedge_checkbox.bmp", 1, kWell, kDisabledWell, [](Canvas& r, int x0, int k) {
     if (k == 2) Glyph(r, x0 + 2, 3, check, kOliveDark);
     if (k == 4) FillBox(r, {x0 + 4, 4, x0 + 9, 9, 0}, kOlive);
   });
@@ -99,7 +99,7 @@ SkinImage DrawTools() {
   SkinImage img = NewImage("sedge_tools.bmp", 22, 22, 5);
   img.left = img.top = img.right = img.bottom = 4;
   ForFrames(img, [&](int k, int x0, int) {
-    Raster& r = img.pixels;
+    Canvas& r = img.pixels;
     const Box box{x0, 0, x0 + 22, 22, 3};
     if (k == 2) {
       FillBox(r, box, Rgb(170, 180, 136));
@@ -121,7 +121,7 @@ SkinImage DrawStatus() {
   SkinImage img = NewImage("sedge_status.bmp", 12, 12, 3);
   img.left = img.top = img.right = img.bottom = 2;
   ForFrames(img, [&](int k, int x0, int) {
-    Raster& r = img.pixels;
+    Canvas& r = img.pixels;
     r.Fill(x0, 0, x0 + 12, 12, kFace);
     if (k == 3) return;
     const Rgba tl = k == 1 ? kShadow : kFaceHi;
@@ -139,7 +139,7 @@ SkinImage DrawHeader() {
   SkinImage img = NewImage("sedge_header.bmp", 24, 20, 5);
   img.left = 2, img.top = 2, img.right = 3, img.bottom = 3;
   ForFrames(img, [&](int k, int x0, int) {
-    Raster& r = img.pixels;
+    Canvas& r = img.pixels;
     const Rgba top[] = {Rgb(246, 248, 238), Rgb(206, 212, 180), Rgb(250, 251, 244), kMuted, Rgb(236, 240, 222)};
     const Rgba bottom[] = {Rgb(214, 220, 190), Rgb(222, 227, 202), Rgb(226, 231, 206), kMuted, Rgb(200, 208, 172)};
     r.Gradient(x0, 0, x0 + 24, 18, top[k - 1], bottom[k - 1]);

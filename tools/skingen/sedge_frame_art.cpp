@@ -26,7 +26,7 @@ Rgba TitleRow(const FrameTheme& t, int y) {
 // Left side of the window, one frame, its outer edge at column x0.  The top
 // rows continue the title band; the two outer corners are cut round with the
 // colour key so the window region rounds them.
-void DrawSide(Raster& r, int x0, int height, const FrameTheme& t) {
+void DrawSide(Canvas& r, int x0, int height, const FrameTheme& t) {
   for (int y = 0; y < height; ++y) {
     const bool title = y < kTitleHeight;
     r.Set(x0, y, t.outline);
@@ -48,12 +48,12 @@ void DrawSide(Raster& r, int x0, int height, const FrameTheme& t) {
   r.Set(x0 + 3, b - 1, Mix(t.side, t.outline, 45));
 }
 
-void DrawBottom(Raster& r, int y0, int width, const FrameTheme& t) {
+void DrawBottom(Canvas& r, int y0, int width, const FrameTheme& t) {
   const Rgba rows[kBottomHeight] = {t.side, t.side, Mix(t.side, t.outline, 45), t.outline};
   for (int y = 0; y < kBottomHeight; ++y) r.Fill(0, y0 + y, width, y0 + y + 1, rows[y]);
 }
 
-void DrawTop(Raster& r, int y0, int width, const FrameTheme& t) {
+void DrawTop(Canvas& r, int y0, int width, const FrameTheme& t) {
   for (int y = 0; y < kTitleHeight; ++y) r.Fill(0, y0 + y, width, y0 + y + 1, TitleRow(t, y));
   // A shallow tray behind the caption buttons, inside the fixed right band.
   const Box tray{width - kTopRightBand + 50, y0 + 2, width - 2, y0 + kTitleHeight - 1, 4};
@@ -98,7 +98,7 @@ SkinImage DrawMenuBar() {
   img.left = img.right = 6;
   ForFrames(img, [&](int k, int, int y0) {
     const bool active = k == 1;
-    Raster& r = img.pixels;
+    Canvas& r = img.pixels;
     r.Gradient(0, y0, 20, y0 + 19, active ? Rgb(216, 221, 193) : Rgb(214, 216, 204), active ? kFace : Rgb(202, 205, 190));
     r.Fill(0, y0, 20, y0 + 1, active ? Rgb(232, 236, 216) : Rgb(226, 228, 218));
     r.Fill(0, y0 + 19, 20, y0 + 20, active ? kShadow : Rgb(178, 181, 166));
@@ -111,7 +111,7 @@ SkinImage DrawMenuBar() {
 SkinImage DrawCaptionButton(const char* name, const std::vector<const char*>& glyph, bool isClose) {
   SkinImage img = NewImage(name, 24, 24, 6);
   ForFrames(img, [&](int k, int x0, int) {
-    Raster& r = img.pixels;
+    Canvas& r = img.pixels;
     const Box box{x0 + 1, 1, x0 + 23, 23, 3};
     const Rgba hotTop = isClose ? Mix(kBrick, kWhite, 18) : kOliveLight;
     const Rgba hotBottom = isClose ? kBrick : kOlive;

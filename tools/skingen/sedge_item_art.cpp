@@ -12,7 +12,7 @@ const std::vector<const char*> kArrowDown = {"#######", ".#####.", "..###..", ".
 
 // A small push button of the scroll bar and the combo box by state:
 // 1 normal, 2 pressed, 3 hot, 4 disabled.  Returns the colour for its glyph.
-Rgba SmallButton(Raster& r, const Box& box, int state) {
+Rgba SmallButton(Canvas& r, const Box& box, int state) {
   static const KeyLook kLooks[] = {
       {.top = Rgb(246, 248, 236), .bottom = Rgb(204, 211, 174), .outline = Rgb(122, 132, 98), .ink = kDkShadow,
        .line = kWhite},
@@ -61,7 +61,7 @@ SkinImage DrawSunkEdge() {
   SkinImage img = NewImage("sedge_sunkedge.bmp", 8, 8, 4);
   img.left = img.top = img.right = img.bottom = 2;
   ForFrames(img, [&](int k, int x0, int) {
-    Raster& r = img.pixels;
+    Canvas& r = img.pixels;
     const Rgba outer = k == 3 ? kMutedLine : (k == 2 ? kOlive : kShadow);
     const Rgba inner = k == 3 ? kMuted : (k == 2 ? kOliveDark : kDkShadow);
     r.Fill(x0, 0, x0 + 8, 8, k == 3 ? kMuted : kWhite);
@@ -92,7 +92,7 @@ SkinImage DrawMenuItem() {
   SkinImage img = NewImage("sedge_menuitem.bmp", 28, 17, 5);
   img.left = 8, img.top = 3, img.right = 11, img.bottom = 3;
   ForFrames(img, [&](int k, int x0, int) {
-    Raster& r = img.pixels;
+    Canvas& r = img.pixels;
     const Box pill{x0 + 1, 1, x0 + 27, 16, 3};
     if (k == 2) {
       r.Fill(x0 + 2, 11, x0 + 26, 12, Mix(kMenu, kShadow, 70));
@@ -114,7 +114,7 @@ SkinImage DrawMenuItem() {
 SkinImage DrawMenuBack() {
   SkinImage img = NewImage("sedge_menuback.bmp", 24, 24, 1);
   img.left = img.top = img.right = img.bottom = 7;
-  Raster& r = img.pixels;
+  Canvas& r = img.pixels;
   r.Fill(0, 0, 24, 24, kMenu);
   r.Frame(0, 0, 24, 24, Rgb(122, 132, 98));
   r.Fill(1, 1, 23, 2, kWhite);
@@ -136,7 +136,7 @@ SkinImage DrawArrows() {
 // Each frame tiles along the bar.
 SkinImage DrawScrollTrack(bool vertical) {
   return AlongTheBar(vertical ? "sedge_scroll_back_v.bmp" : "sedge_scroll_back_h.bmp", 16, 16, 4, vertical,
-                     [](Raster& tile, int k) {
+                     [](Canvas& tile, int k) {
                        const Rgba base[] = {kTrack, Rgb(196, 204, 166), Rgb(224, 228, 204), kMuted};
                        tile.Fill(0, 0, 16, 16, base[k - 1]);
                        tile.Fill(0, 0, 16, 1, Mix(base[k - 1], kShadow, 55));
@@ -149,7 +149,7 @@ SkinImage DrawScrollTrack(bool vertical) {
 // track colour.
 SkinImage DrawScrollThumb(bool vertical) {
   SkinImage img = AlongTheBar(vertical ? "sedge_scroll_v.bmp" : "sedge_scroll_h.bmp", 20, 16, 3, vertical,
-                              [](Raster& thumb, int k) {
+                              [](Canvas& thumb, int k) {
                                 thumb.Fill(0, 0, 20, 16, kTrack);
                                 const Box box{0, 1, 20, 15, 3};
                                 if (k == 2) {

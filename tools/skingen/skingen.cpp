@@ -1,10 +1,12 @@
 // skingen: draws the images of Vexilo's skins ("sedge", built in, and "heron").
 //   skingen [--skin NAME] --out DIR [--ini FILE] [--preview PNG] [--order-file FILE] [--samples PNG]
 // writes the images of the skin NAME (sedge when not given) as 24-bit BMPs
-// into DIR, copies the description FILE beside them, renders the preview sheet
-// and writes the package member order (images, then the description) one name
-// per line.  --samples writes just
-// the sample windows at twice their size, for a close look.
+// into DIR, those the description FILE has scaled also drawn for 150% and
+// 200% as NAME@150.bmp and NAME@200.bmp (members for 144 and 192 dpi),
+// copies the description FILE beside them, renders the preview sheet and
+// writes the package member order (images, then the description) one name
+// per line.  --samples writes just the sample windows at twice their size,
+// for a close look.
 //   skingen --stream PKG OUT
 // writes PKG with its 32-bit little-endian length in front, the way a form
 // stores its skin.
@@ -15,8 +17,10 @@
 #include <string>
 
 #include "bmp_write.h"
+#include "skin/data/SkinScaling.h"
 #include "png_write.h"
 #include "preview.h"
+#include "scaled_art.h"
 #include "skins.h"
 
 namespace {
@@ -92,6 +96,31 @@ int main(int argc, char** argv) {
       return 1;
     }
     order += img.name + "\n";
+  }
+  // The images the program scales, laid out again at each scale a package
+  // may draw for (the description says which images and how they are cut).
+  if (!ini.empty()) {
+    std::ifstream in(ini, std::ios::binary);
+    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (!in.good() && !in.eof()) {
+      std::fprintf(stderr, "skingen: cannot read %s\n", ini.c_str());
+      return 1;
+    }
+    for (const vex::skin::scaling::DrawnScale& scale : vex::skin::scaling::kDrawnScales) {
+      const skinart::ScaledArt art = skinart::DrawForScale(*skin, text, scale.dpi);
+      if (!art.error.empty()) {
+        std::fprintf(stderr, "skingen: %s: %s\n", ini.c_str(), art.error.c_str());
+        return 1;
+      }
+      for (const skinart::SkinImage& img : art.images) {
+        const std::string name = vex::skin::scaling::DrawnMemberName(img.name, scale.percent);
+        if (!skinart::WriteBmp24((fs::path(out) / name).string(), img.pixels)) {
+          std::fprintf(stderr, "skingen: cannot write %s in %s\n", name.c_str(), out.c_str());
+          return 1;
+        }
+        order += name + "\n";
+      }
+    }
   }
   if (!ini.empty()) {
     const fs::path name = fs::path(ini).filename();

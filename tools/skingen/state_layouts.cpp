@@ -2,7 +2,7 @@
 
 namespace skinart {
 
-Rgba PaintKey(Raster& r, const Box& box, const KeyLook& look, int topRows, int bottomRows) {
+Rgba PaintKey(Canvas& r, const Box& box, const KeyLook& look, int topRows, int bottomRows) {
   if (!IsKeyColour(look.mid))
     FillBoxBands(r, box, look.top, look.mid, look.bottom, topRows, bottomRows);
   else
@@ -15,7 +15,7 @@ Rgba PaintKey(Raster& r, const Box& box, const KeyLook& look, int topRows, int b
 SkinImage ScrollArrowStrip(std::string name, const ArrowStripLook& look) {
   SkinImage img = NewImage(std::move(name), 16, 16, 23);
   ForFrames(img, [&](int k, int x0, int) {
-    Raster& r = img.pixels;
+    Canvas& r = img.pixels;
     if (k <= 16) {
       const int arrow = (k - 1) / 4, state = (k - 1) % 4 + 1;
       if (!IsKeyColour(look.underKeys)) r.Fill(x0, 0, x0 + 16, 16, look.underKeys);
@@ -49,16 +49,15 @@ SkinImage ScrollArrowStrip(std::string name, const ArrowStripLook& look) {
 }
 
 SkinImage AlongTheBar(std::string name, int w, int h, int frames, bool vertical,
-                      const std::function<void(Raster& frame, int k)>& draw) {
+                      const std::function<void(Canvas& frame, int k)>& draw) {
   SkinImage img = vertical ? NewImage(std::move(name), h, w, frames) : NewImage(std::move(name), w, h, frames);
   ForFrames(img, [&](int k, int x0, int) {
-    Raster frame(w, h);
+    Canvas frame(w, h);
     draw(frame, k);
     if (vertical)
       PasteTransposed(img.pixels, x0, 0, frame);
     else
-      for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) img.pixels.Set(x0 + x, y, frame.At(x, y));
+      Paste(img.pixels, x0, 0, frame);
   });
   return img;
 }
@@ -76,7 +75,7 @@ SkinImage MdiButtonStrip(std::string name, const std::array<GlyphRows, 3>& glyph
 }
 
 SkinImage CheckBoxStrip(std::string name, int radius, const KeyLook& box, const KeyLook& disabled,
-                        const std::function<void(Raster& r, int x0, int k)>& mark) {
+                        const std::function<void(Canvas& r, int x0, int k)>& mark) {
   SkinImage img = NewImage(std::move(name), 14, 14, 4);
   ForFrames(img, [&](int k, int x0, int) {
     PaintKey(img.pixels, {x0, 0, x0 + 13, 13, radius}, k == 3 ? disabled : box);
@@ -107,7 +106,7 @@ SkinImage TabStrip(std::string name, Rgba face, const std::array<KeyLook, 5>& lo
 SkinImage TabPageRim(std::string name, const PageRimLook& look) {
   SkinImage img = NewImage(std::move(name), 16, 16, 1);
   img.left = 4, img.top = 5, img.right = 4, img.bottom = 4;
-  Raster& r = img.pixels;
+  Canvas& r = img.pixels;
   r.Fill(0, 0, 16, 16, look.face);
   r.Fill(0, 0, 16, 1, look.top);
   r.Fill(0, 1, 16, 2, look.second);

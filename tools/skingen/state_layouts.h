@@ -22,10 +22,10 @@ struct KeyLook {
 };
 // Paints the look into the box (bands over topRows and bottomRows when it
 // has a `mid`) and returns its ink.
-Rgba PaintKey(Raster& r, const Box& box, const KeyLook& look, int topRows = 0, int bottomRows = 0);
+Rgba PaintKey(Canvas& r, const Box& box, const KeyLook& look, int topRows = 0, int bottomRows = 0);
 
 // Draws a key of `state` into `box` and returns the ink for its glyph.
-using KeyFn = std::function<Rgba(Raster& r, const Box& box, int state)>;
+using KeyFn = std::function<Rgba(Canvas& r, const Box& box, int state)>;
 
 using GlyphRows = std::vector<const char*>;
 
@@ -50,7 +50,7 @@ SkinImage ScrollArrowStrip(std::string name, const ArrowStripLook& look);
 // Frames drawn lying along a horizontal bar, w x h each, and turned on their
 // diagonal for a vertical one (h x w then).
 SkinImage AlongTheBar(std::string name, int w, int h, int frames, bool vertical,
-                      const std::function<void(Raster& frame, int k)>& draw);
+                      const std::function<void(Canvas& frame, int k)>& draw);
 
 // MDI child buttons: minimise, restore, close; four 16 x 16 frames each in
 // state order normal, pressed, disabled, hot (`looks` in that order).  The
@@ -63,7 +63,7 @@ SkinImage MdiButtonStrip(std::string name, const std::array<GlyphRows, 3>& glyph
 // disabled, third state.  `mark` draws the check (k 2) and the third state's
 // mark (k 4) over the box.
 SkinImage CheckBoxStrip(std::string name, int radius, const KeyLook& box, const KeyLook& disabled,
-                        const std::function<void(Raster& r, int x0, int k)>& mark);
+                        const std::function<void(Canvas& r, int x0, int k)>& mark);
 
 // Radio frames, a 13-pixel disc with a 5-pixel dot: clear, checked, disabled
 // clear, disabled checked.
