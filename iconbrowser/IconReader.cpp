@@ -15,6 +15,33 @@ namespace {
 // system handles (the process has ten thousand GDI handles), and a GUI thread
 // held up in a menu or a dialog must not find its quota spent.
 constexpr std::size_t kMaxWaitingIcons = 1024;
+// Icons per strip: one ImageList_Add for them costs about what one icon
+// did, and the list's items for a strip (about a millisecond each under
+// Wine) still fit in one short step of the GUI thread.
+constexpr std::size_t kStripIcons = 16;
+
+// The file's icons as runs ready for the list: strips where the icons allow,
+// single icons where not.
+std::vector<FileIcons> ReadFileIcons(const std::string& file, int size) {
+  std::vector<IndexedIcon> icons = ExtractAllIcons(file, size);
+  const int cell = size > 0 ? size : GetSystemMetrics(SM_CXICON);
+  std::vector<FileIcons> runs;
+  for (std::size_t first = 0; first < icons.size(); first += kStripIcons) {
+    const std::size_t n = std::min(kStripIcons, icons.size() - first);
+    std::vector<HICON> handles;
+    for (std::size_t i = 0; i < n; ++i) handles.push_back(icons[first + i].icon.get());
+    FileIcons run{file, cell, {}, MakeIconStrip(handles.data(), n, cell), {}};
+    const auto begin = icons.begin() + static_cast<std::ptrdiff_t>(first);
+    const auto end = begin + static_cast<std::ptrdiff_t>(n);
+    if (run.strip.count > 0) {
+      for (auto i = begin; i != end; ++i) run.stripIndexes.push_back(i->index);
+    } else {
+      run.icons.assign(std::make_move_iterator(begin), std::make_move_iterator(end));
+    }
+    runs.push_back(std::move(run));
+  }
+  return runs;  // icons that went into strips are destroyed here, off the GUI thread
+}
 }  // namespace
 
 // What one generation's worker and the GUI thread share.  Only the lock's
@@ -37,7 +64,7 @@ struct IconReader::Shared {
   bool workerRunning = false;
   bool signalled = false;  // a signal is on its way, or the GUI said it will come back
   std::deque<Job> jobs;
-  std::deque<FileIcons> ready;
+  std::deque<FileIcons> ready;  // runs
   std::size_t readyIcons = 0;
   ReadingProgress progress;
 
@@ -77,14 +104,14 @@ void IconReader::Shared::Run() {
       Signal();
       continue;
     }
-    FileIcons read{job.path, ExtractAllIcons(job.path, iconSize)};
+    std::vector<FileIcons> read = ReadFileIcons(job.path, iconSize);
     std::unique_lock<std::mutex> hold(lock);
     room.wait(hold, [this] { return cancelled || readyIcons < kMaxWaitingIcons; });
     if (cancelled) continue;  // the icons go with `read`; the loop ends above
     ++progress.filesRead;
-    if (!read.icons.empty()) {
-      readyIcons += read.icons.size();
-      ready.push_back(std::move(read));
+    for (FileIcons& run : read) {
+      readyIcons += run.Count();
+      ready.push_back(std::move(run));
     }
     Signal();
   }
@@ -191,9 +218,9 @@ std::vector<FileIcons> IconReader::Take(std::size_t maxIcons) {
     while (!FCurrent->ready.empty() && icons < maxIcons) {
       FileIcons& front = FCurrent->ready.front();
       const std::size_t room = maxIcons - icons;
-      if (front.icons.size() > room) {
-        // A big file goes in parts, the first icons first.
-        FileIcons part{front.file, {}};
+      if (front.strip.count == 0 && front.icons.size() > room) {
+        // A long run of single icons goes in parts, the first icons first.
+        FileIcons part{front.file, front.size, {}, {}, {}};
         part.icons.assign(std::make_move_iterator(front.icons.begin()),
                           std::make_move_iterator(front.icons.begin() + static_cast<std::ptrdiff_t>(room)));
         front.icons.erase(front.icons.begin(), front.icons.begin() + static_cast<std::ptrdiff_t>(room));
@@ -201,7 +228,7 @@ std::vector<FileIcons> IconReader::Take(std::size_t maxIcons) {
         icons += room;
         break;
       }
-      icons += front.icons.size();
+      icons += front.Count();
       taken.push_back(std::move(front));
       FCurrent->ready.pop_front();
     }

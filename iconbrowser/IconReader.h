@@ -20,14 +20,21 @@
 #include <vector>
 
 #include "iconbrowser/IconFiles.h"
+#include "iconbrowser/IconStrip.h"
 
 namespace vex::iconbrowser {
 
-// One source file as read: its icons in index order (those the shell could
-// not make left out), each handle owned here until taken.
+// A run of one source file's icons as read, in index order (those the shell
+// could not make left out): most often a strip of images with their indexes,
+// otherwise icons one by one (see MakeIconStrip).  Handles owned here until
+// taken.  A file of many icons comes in several runs.
 struct FileIcons {
   std::string file;
-  std::vector<IndexedIcon> icons;
+  int size = 0;  // the icons' size in pixels
+  std::vector<IndexedIcon> icons;  // without a strip
+  IconStrip strip;
+  std::vector<int> stripIndexes;  // with a strip: each image's index in the file
+  std::size_t Count() const { return icons.size() + stripIndexes.size(); }
 };
 
 struct ReadingProgress {
@@ -62,8 +69,8 @@ class IconReader {
   // Whether a signal belongs to the current generation.
   bool Current(WPARAM generation) const;
   WPARAM Generation() const { return FGeneration; }
-  // Takes ready files in order, at most `maxIcons` icons (a bigger file is
-  // handed over in parts).  When some remain, More() says so and no new
+  // Takes ready runs in order, about `maxIcons` icons (at least one run; a
+  // run of single icons bigger than that is handed over in parts).  When some remain, More() says so and no new
   // signal is posted for them: the caller comes back by itself.
   std::vector<FileIcons> Take(std::size_t maxIcons);
   bool More() const;

@@ -55,8 +55,8 @@ constexpr UINT WM_ICONSREAD = WM_APP + 0x119;
 // Comes back for ready icons after input waiting in the queue: a posted
 // message would be handled before it.
 constexpr UINT_PTR kTakeTimer = 0x1C0;
-// Icons are added in steps of about a frame's time, taken a few at a time.
-constexpr DWORD kStepMilliseconds = 15;
+// Icons are added in steps of a few frames' time, taken a strip at a time.
+constexpr DWORD kStepMilliseconds = 40;
 constexpr std::size_t kIconsPerTake = 16;
 // Longest run of steps before timers and paint get their turn.
 constexpr DWORD kYieldInterval = 100;
@@ -199,10 +199,13 @@ void TFormIconExplorer::FormShow(TObject*) {
   ListView1->Clear();
   ImageList1->Clear();
   FSources.clear();
+  FOpenedFiles.clear();
+  FReselect = {{}, -1};
   // The window shows at once; the folder is listed and read on a worker and
   // the list fills as files are read.
   FReader->SetIconSize(ImageList1->Width());
   FReader->Start(Handle(), FFolder);
+  FFolderListed = true;
   ShowProgress(true);
 }
 
@@ -229,6 +232,7 @@ bool TFormIconExplorer::AddListIcon(const std::string& path, int index) {
 }
 
 void TFormIconExplorer::LoadIconsFromFile(const std::string& path) {
+  FOpenedFiles.push_back(path);
   FReader->Add(Handle(), path);
   ShowProgress(true);
 }
@@ -251,8 +255,10 @@ void TFormIconExplorer::WndProc(TMessage& m) {
 }
 
 void TFormIconExplorer::TakeReadIcons() {
-  // A step lasts a few milliseconds whatever the list costs per icon, then
-  // the loop answers, paints and takes input before the next one.
+  // A step lasts a few tens of milliseconds whatever the list costs per
+  // icon, then the loop answers, paints and takes input before the next one.
+  // Not shorter: turning the list's redraw back on costs it time in
+  // proportion to its items, once per step.
   const DWORD start = GetTickCount();
   bool updating = false;
   for (;;) {
@@ -260,9 +266,7 @@ void TFormIconExplorer::TakeReadIcons() {
     if (files.empty()) break;
     if (!updating) ListView1->BeginUpdate();  // one redraw for the step, not one per item
     updating = true;
-    for (const FileIcons& f : files) {
-      for (const IndexedIcon& icon : f.icons) AddIcon(f.file, icon.index, icon.icon.get());
-    }
+    for (const FileIcons& f : files) AddRun(f);
     if (GetTickCount() - start >= kStepMilliseconds) break;
   }
   if (updating) ListView1->EndUpdate();
@@ -280,14 +284,34 @@ void TFormIconExplorer::TakeReadIcons() {
   ShowProgress(false);
 }
 
-void TFormIconExplorer::AddIcon(const std::string& file, int index, HICON icon) {
-  // Straight into the list's handle, which the list view shares: AddIcon
-  // would hand the image list to the list view again for every icon.
+void TFormIconExplorer::AddRun(const FileIcons& run) {
+  // Read for another size (the DPI changed meanwhile): stretched it would be
+  // blurred; the reading started again at the new size brings it again.
+  if (run.size != ImageList1->Width()) return;
+  // Straight into the list's handle, which the list view shares: going
+  // through TImageList would hand it to the list view again every time.
+  HIMAGELIST images = ImageList1->Handle();
+  if (run.strip.count > 0) {
+    const int first = ImageList_Add(images, run.strip.colour.get(), run.strip.mask.get());
+    if (first < 0) return;
+    for (int i = 0; i < run.strip.count; ++i) AddItem(run.file, run.stripIndexes[static_cast<std::size_t>(i)], first + i);
+    return;
+  }
   // Item k must be image k: an icon the list cannot take gets no item.
-  const int k = ImageList_ReplaceIcon(ImageList1->Handle(), -1, icon);
-  if (k < 0) return;
+  for (const IndexedIcon& icon : run.icons) {
+    const int k = ImageList_ReplaceIcon(images, -1, icon.icon.get());
+    if (k >= 0) AddItem(run.file, icon.index, k);
+  }
+}
+
+void TFormIconExplorer::AddItem(const std::string& file, int index, int image) {
   FSources.push_back({file, index});
-  ListView1->AddItem(std::to_string(k), k);
+  TListItem* item = ListView1->AddItem(std::to_string(image), image);
+  if (FReselect.index >= 0 && ListView1->ItemCount() == FReselectAt + 1) {
+    // The item selected before the list was read again at another size.
+    if (FReselect.file == file && FReselect.index == index) item->SetSelected(true);
+    FReselect = {{}, -1};
+  }
 }
 
 void TFormIconExplorer::ShowProgress(bool force) {
@@ -311,15 +335,30 @@ void TFormIconExplorer::ShowProgress(bool force) {
 void TFormIconExplorer::FormDpiChanged(TObject*) {
   const int size = Scale(32);
   if (ImageList1->Width() == size) return;
+  // Every icon at the new size comes from its own image of that size, read
+  // again through the reader like the first time: the window keeps
+  // answering, and icons of a reading in progress, read at the old size, are
+  // not stretched into the new list (they are dropped, see AddRun).
+  const bool showing = IsWindowVisible(Handle()) != FALSE;
+  const int selected = ListView1->ItemIndex();
+  FReselect = showing && selected >= 0 ? FSources.at(static_cast<std::size_t>(selected)) : IconSource{{}, -1};
+  FReselectAt = selected;
+  FReader->Cancel();
+  KillTimer(Handle(), kTakeTimer);
+  const IconSource reselect = FReselect;
+  ListView1->Clear();  // clears the previews too
+  FReselect = reselect;
+  FSources.clear();
   ImageList1->SetSize(size, size);  // empties it
   FReader->SetIconSize(size);
-  // The same icons at the new size; one that cannot be read any more keeps
-  // its place as a blank image, so item k stays image k.
-  for (const IconSource& source : FSources) {
-    if (!AddListIcon(source.file, source.index))
-      ImageList_SetImageCount(ImageList1->Handle(), static_cast<UINT>(ImageList1->Count() + 1));
+  // Hidden, the list is read afresh when the window shows again.
+  if (!showing) {
+    SetCaption(kCaption);
+    return;
   }
-  ListView1->Invalidate();
+  if (FFolderListed) FReader->Start(Handle(), FFolder);
+  for (const std::string& file : FOpenedFiles) FReader->Add(Handle(), file);
+  ShowProgress(true);
 }
 
 void TFormIconExplorer::Button3Click(TObject*) {

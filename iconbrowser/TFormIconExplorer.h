@@ -17,6 +17,7 @@
 
 namespace vex::iconbrowser {
 class IconReader;
+struct FileIcons;
 }
 
 class TFormIconExplorer : public vcl::TForm {
@@ -105,7 +106,8 @@ class TFormIconExplorer : public vcl::TForm {
   // Adds the icons the reader has ready, a few hundred at a time, and
   // arranges to come back for the rest.
   void TakeReadIcons();
-  void AddIcon(const std::string& file, int index, HICON icon);
+  void AddRun(const vex::iconbrowser::FileIcons& run);
+  void AddItem(const std::string& file, int index, int image);
   void ShowProgress(bool force);
   void StopReading();
   void Image2MouseEnter(vcl::TObject* Sender);
@@ -124,6 +126,14 @@ class TFormIconExplorer : public vcl::TForm {
   std::string FProgramFolder;
   std::vector<IconSource> FSources;
   std::unique_ptr<vex::iconbrowser::IconReader> FReader;
+  // What the list was asked to show since the window was shown: the folder
+  // (when shown by Execute) and the files opened after it, read again when
+  // the DPI changes.
+  bool FFolderListed = false;
+  std::vector<std::string> FOpenedFiles;
+  // The item to select again when the list read again reaches its place.
+  IconSource FReselect{{}, -1};
+  int FReselectAt = -1;
   DWORD FProgressShownAt = 0;
   DWORD FLastYield = 0;
   // Every image of Folder.ico, read once with FFolderIcon.

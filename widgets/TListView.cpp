@@ -234,6 +234,11 @@ void TListView::Notify(const NMHDR& header, TMessage& m) {
       if (OnChange) OnChange(this);
       break;
     }
+    case LVN_DELETEALLITEMS:
+      // Nothing here needs an LVN_DELETEITEM per item: without them a list
+      // of thousands is emptied at once, not item by item.
+      m.Result = TRUE;
+      return;
     case NM_CLICK:
       Click();
       break;

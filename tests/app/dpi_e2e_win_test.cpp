@@ -307,6 +307,8 @@ TEST_F(DpiBrowser, ToAnotherDpiAndBackLeavesLayoutAndHandlesWhereTheyWere) {
     RECT suggested{left, top, left + vcl::dpi::MulDivRound(WindowSize(w).cx, dpi, browser->Dpi()),
                    top + vcl::dpi::MulDivRound(WindowSize(w).cy, dpi, browser->Dpi())};
     SendMessageA(w, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+    // The list is read again at the new size on a worker.
+    EXPECT_TRUE(vex::test::PumpUntil([&] { return !browser->Reading(); }));
     vex::test::PumpPending();
   };
   const SIZE client = ClientSize(w);

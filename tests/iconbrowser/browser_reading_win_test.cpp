@@ -267,3 +267,79 @@ TEST_F(BrowserTest, OpenAndCancelCyclesMidReadingLeaveNoHandles) {
   EXPECT_LE(static_cast<long>(LiveUserObjects()) - static_cast<long>(user), 2);
   EXPECT_EQ(ThreadWindowCount(), windows);
 }
+
+TEST_F(BrowserTest, ADpiChangeMidReadingReadsTheListAgainAtTheNewSizeKeepingTheSelection) {
+  // Libraries whose one icon has a 32-pixel image and a 48-pixel one of
+  // another colour: a 32-pixel image stretched to 48 shows the wrong colour.
+  constexpr std::uint32_t k32 = 0xC02020, k48 = 0x2040C0;
+  constexpr int kFiles = 150;
+  TempFolder big;
+  const std::string first = big.File("sized0.dll");
+  ASSERT_TRUE(vex::app::test::WriteSizedIconLibrary(Fixture("icons0.dll"), first, {{32, k32}, {48, k48}}));
+  for (int i = 1; i < kFiles; ++i)
+    ASSERT_TRUE(CopyFileA(first.c_str(), big.File("sized" + std::to_string(i) + ".dll").c_str(), FALSE));
+  TFormIconExplorer& f = Form();
+  const auto changeDpi = [&](int dpi) {
+    RECT r{};
+    GetWindowRect(f.Handle(), &r);
+    RECT suggested{r.left, r.top, r.left + (r.right - r.left) * dpi / f.Dpi(), r.top + (r.bottom - r.top) * dpi / f.Dpi()};
+    SendMessageA(f.Handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+  };
+  // The middle of every listed image, or 1 where one cannot be read.
+  const auto colours = [&] {
+    std::set<std::uint32_t> seen;
+    for (int k = 0; k < f.ListView1->ItemCount(); ++k) {
+      const IconPixels px = ImagePixels(f.ImageList1->Handle(), k);
+      seen.insert(px.Empty() ? 1 : px.colour[px.Index(px.width / 2, px.height / 2)] & 0xFFFFFF);
+    }
+    return seen;
+  };
+  std::string selectedFile;
+  bool readingAtChange = false;
+  int listedAtChange = 0;
+  struct Outcome {
+    int items = 0, width = 0, selected = -1;
+    std::set<std::uint32_t> colours;
+    bool okEnabled = false;
+  } at144, back;
+  const auto outcome = [&] {
+    return Outcome{f.ListView1->ItemCount(), f.ImageList1->Width(), f.ListView1->ItemIndex(), colours(),
+                   IsWindowEnabled(f.Button1->Handle()) != FALSE};
+  };
+  ModalScript script({
+      [&] { return f.ListView1->ItemCount() >= 5; },
+      Do([&] {
+        f.ListView1->Items(3)->SetSelected(true);
+        selectedFile = f.Sources()[3].file;
+        readingAtChange = f.Reading();
+        listedAtChange = f.ListView1->ItemCount();
+        changeDpi(144);
+      }),
+      [&] { return !f.Reading(); },
+      Do([&] {
+        at144 = outcome();
+        changeDpi(96);
+      }),
+      [&] { return !f.Reading(); },
+      Do([&] {
+        back = outcome();
+        ClickCancel();
+      }),
+  });
+  f.Execute(big.Path());
+  ASSERT_TRUE(script.Finished());
+  std::printf("[ dpi     ] %d of %d icons listed when the DPI changed (reading: %d)\n", listedAtChange, kFiles,
+              readingAtChange);
+  EXPECT_EQ(at144.items, kFiles) << "the whole list, read again";
+  EXPECT_EQ(at144.width, 48);
+  EXPECT_EQ(at144.colours, std::set<std::uint32_t>{k48}) << "each icon's own 48-pixel image, none stretched";
+  EXPECT_EQ(at144.selected, 3) << "the selection comes back with its item";
+  EXPECT_TRUE(at144.okEnabled);
+  EXPECT_EQ(back.items, kFiles);
+  EXPECT_EQ(back.width, 32);
+  EXPECT_EQ(back.colours, std::set<std::uint32_t>{k32});
+  EXPECT_EQ(back.selected, 3);
+  EXPECT_EQ(f.Sources()[3].file, selectedFile);
+  for (int k = 0; k < kFiles; ++k) EXPECT_EQ(f.ListView1->Items(k)->Caption(), std::to_string(k)) << k;
+  EXPECT_EQ(f.Caption(), kCaption);
+}
