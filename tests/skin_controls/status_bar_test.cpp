@@ -39,8 +39,9 @@ TEST(StatusBarPainting, EachBevelLooksItsOwnAndAnEmptyTextIsABlank) {
     EXPECT_NE(raised.rgb, flat.rgb) << way.name;
     // The skin's edges cover the panel; plain frames are lines over the
     // face the status bar was filled with.
-    if (way.draw == &TSkinStatusBar::DrawEdgePanel)
+    if (way.draw == &TSkinStatusBar::DrawEdgePanel) {
       for (const Pixels* p : {&lowered, &raised, &flat}) EXPECT_EQ(CountColour(*p, 0x123456), 0) << way.name;
+    }
     EXPECT_EQ(Panel(*s, way.draw, " ", controls::kPanelLowered).rgb, lowered.rgb) << way.name;
     EXPECT_NE(Panel(*s, way.draw, "Ready", controls::kPanelLowered).rgb, lowered.rgb) << way.name;
   }
