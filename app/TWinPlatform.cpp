@@ -4,6 +4,7 @@
 #include <shlobj.h>
 
 #include "app/PathText.h"
+#include "widgets/TApplication.h"
 
 namespace vex::app {
 
@@ -142,17 +143,7 @@ void TWinPlatform::NotifyFolderChanged(const std::string& folder) {
     SHChangeNotify(SHCNE_UPDATEDIR, SHCNF_PATHA | SHCNF_FLUSHNOWAIT, parent.c_str(), nullptr);
 }
 
-std::string TWinPlatform::ProgramPath() {
-  std::string path(MAX_PATH, '\0');
-  for (;;) {
-    const DWORD n = GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
-    if (n < path.size()) {
-      path.resize(n);
-      return path;
-    }
-    path.resize(path.size() * 2);
-  }
-}
+std::string TWinPlatform::ProgramPath() { return vcl::ProgramFileName(); }
 
 bool TWinPlatform::SetRegistryDefault(TRegRoot root, const std::string& key, const std::string& value) {
   RegKey k;
