@@ -136,7 +136,8 @@ class Vexilo {
     EXPECT_STREQ(text, "C:\\Works");
     for (const int height : {193, 94}) {
       ClickOptionsButton();
-      EXPECT_TRUE(vex::test::PumpUntil([&] { return ClientHeight() == height; })) << ClientHeight();
+      EXPECT_TRUE(vex::test::PumpUntil([&] { return ClientHeight() == height; }))
+          << "client height " << ClientHeight() << ", wanted " << height << "; " << Screen();
     }
   }
 
@@ -162,14 +163,44 @@ class Vexilo {
   milliseconds Close(milliseconds limit = milliseconds(20000)) {
     const auto start = std::chrono::steady_clock::now();
     PostMessageA(main_, WM_CLOSE, 0, 0);
-    if (WaitForSingleObject(pi_.hProcess, static_cast<DWORD>(limit.count())) != WAIT_OBJECT_0) return milliseconds(-1);
+    if (WaitForSingleObject(pi_.hProcess, static_cast<DWORD>(limit.count())) != WAIT_OBJECT_0) {
+      ADD_FAILURE() << "still running after WM_CLOSE; " << Screen();
+      return milliseconds(-1);
+    }
     DWORD code = 1;
     GetExitCodeProcess(pi_.hProcess, &code);
-    EXPECT_EQ(code, 0u);
+    EXPECT_EQ(code, 0u) << std::hex << "exit code 0x" << code;
     return std::chrono::duration_cast<milliseconds>(std::chrono::steady_clock::now() - start);
   }
 
  private:
+  // Every visible top-level window on the desktop, this process's marked
+  // with '*': a failure message says what the screen held (an error box, a
+  // crash dialog of another process, the main window at another size).
+  std::string Screen() const {
+    struct All {
+      DWORD pid;
+      std::string text;
+    } all{pi_.dwProcessId, "windows:"};
+    EnumWindows(
+        [](HWND window, LPARAM param) -> BOOL {
+          auto* a = reinterpret_cast<All*>(param);
+          if (!IsWindowVisible(window)) return TRUE;
+          DWORD pid = 0;
+          GetWindowThreadProcessId(window, &pid);
+          char name[64] = {}, title[128] = {};
+          GetClassNameA(window, name, sizeof name);
+          GetWindowTextA(window, title, sizeof title);
+          RECT r{};
+          GetWindowRect(window, &r);
+          a->text += std::string(" [") + (pid == a->pid ? "*" : "") + name + " \"" + title + "\" " +
+                     std::to_string(r.right - r.left) + "x" + std::to_string(r.bottom - r.top) + "]";
+          return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&all));
+    return all.text;
+  }
+
   int ClientHeight() const {
     RECT r{};
     GetClientRect(main_, &r);
