@@ -313,10 +313,13 @@ TEST_F(DpiBrowser, ToAnotherDpiAndBackLeavesLayoutAndHandlesWhereTheyWere) {
   };
   const SIZE client = ClientSize(w);
   const auto layout = LayoutOf(w);
-  // Once there and back first: the system makes its own things for a DPI
-  // the first time it meets it.  Counted from then on, a font, bitmap or
-  // image list left behind by a trip shows.
+  // Once there and back first, with the picture taken as below: the system
+  // makes its own things for a DPI the first time it meets it, and the first
+  // picture's wait for the screen makes a pair of objects kept for good.
+  // Counted from then on, a font, bitmap or image list left behind by a trip
+  // shows.
   move(away, start.left, start.top);
+  vex::test::SaveWindowPng(w, Shot("icon-browser-at-" + std::to_string(away)));
   move(home, start.left, start.top);
   const DWORD gdi = vex::test::LiveGdiObjects();
   const int windows = vex::test::ThreadWindowCount();
