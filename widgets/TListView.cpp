@@ -1,6 +1,8 @@
 #include "widgets/TListView.h"
 
 #include <algorithm>
+#include <cstring>
+#include <string>
 
 #include "widgets/TImageList.h"
 
@@ -160,12 +162,15 @@ void TListView::DeleteItem(int index) {
   if (index < 0 || index >= ItemCount()) return;
   if (HandleAllocated()) ListView_DeleteItem(Handle(), index);
   FItems.erase(FItems.begin() + index);
+  if (index < FLastSelected) --FLastSelected;
+  else if (index == FLastSelected) FLastSelected = -1;
 }
 
 void TListView::Clear() {
   if (HandleAllocated()) ListView_DeleteAllItems(Handle());
   FItems.clear();
   FSavedIndex = -1;
+  FLastSelected = -1;
 }
 
 int TListView::ItemIndex() const {
@@ -274,9 +279,17 @@ void TListView::Notify(const NMHDR& header, TMessage& m) {
   switch (header.code) {
     case LVN_ITEMCHANGED: {
       const auto& nm = reinterpret_cast<const NMLISTVIEW&>(header);
-      if ((nm.uChanged & LVIF_STATE) && ((nm.uOldState ^ nm.uNewState) & LVIS_SELECTED) && nm.iItem >= 0 &&
-          nm.iItem < ItemCount()) {
-        if (OnSelectItem) OnSelectItem(this, FItems[nm.iItem].get(), (nm.uNewState & LVIS_SELECTED) != 0);
+      if ((nm.uChanged & LVIF_STATE) && ((nm.uOldState ^ nm.uNewState) & LVIS_SELECTED)) {
+        const bool selected = (nm.uNewState & LVIS_SELECTED) != 0;
+        int index = nm.iItem;
+        // An owner-data control reports deselecting every item at once
+        // (item -1): what it deselected is the item last reported selected.
+        if (index == -1 && !selected) index = FLastSelected;
+        if (index >= 0 && index < ItemCount()) {
+          if (selected) FLastSelected = index;
+          else if (index == FLastSelected) FLastSelected = -1;
+          if (OnSelectItem) OnSelectItem(this, FItems[static_cast<std::size_t>(index)].get(), selected);
+        }
       }
       if (OnChange) OnChange(this);
       break;
@@ -290,6 +303,11 @@ void TListView::Notify(const NMHDR& header, TMessage& m) {
     case LVN_GETDISPINFOW:
       GiveDisplayInfo(header);
       break;
+    case LVN_ODFINDITEMA:
+    case LVN_ODFINDITEMW:
+      // Type-ahead in an owner-data list: the control asks, the items answer.
+      m.Result = FindItem(header);
+      return;
     case NM_CLICK:
       Click();
       break;
@@ -300,6 +318,34 @@ void TListView::Notify(const NMHDR& header, TMessage& m) {
       break;
   }
   m.Result = 0;
+}
+
+int TListView::FindItem(const NMHDR& header) const {
+  // The A and W structures differ only in the text's type.
+  const LVFINDINFOA& find = reinterpret_cast<const NMLVFINDITEMA&>(header).lvfi;
+  if (!(find.flags & (LVFI_STRING | LVFI_PARTIAL)) || !find.psz) return -1;
+  std::string text = find.psz;
+  if (header.code == LVN_ODFINDITEMW) {
+    const auto* wide = reinterpret_cast<const wchar_t*>(find.psz);
+    const int n = WideCharToMultiByte(CP_ACP, 0, wide, -1, nullptr, 0, nullptr, nullptr);
+    text.assign(n > 0 ? static_cast<std::size_t>(n) : 1u, '\0');
+    WideCharToMultiByte(CP_ACP, 0, wide, -1, text.data(), n, nullptr, nullptr);
+    text.resize(std::strlen(text.c_str()));
+  }
+  const auto matches = [&](const std::string& caption) {
+    if (find.flags & LVFI_PARTIAL) return CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, caption.c_str(),
+                                                         static_cast<int>(std::min(caption.size(), text.size())),
+                                                         text.c_str(), static_cast<int>(text.size())) == CSTR_EQUAL;
+    return lstrcmpiA(caption.c_str(), text.c_str()) == 0;
+  };
+  const int n = ItemCount();
+  const int start = std::clamp(reinterpret_cast<const NMLVFINDITEMA&>(header).iStart, 0, n);
+  for (int i = start; i < n; ++i)
+    if (matches(FItems[static_cast<std::size_t>(i)]->FCaption)) return i;
+  if (find.flags & LVFI_WRAP)
+    for (int i = 0; i < start; ++i)
+      if (matches(FItems[static_cast<std::size_t>(i)]->FCaption)) return i;
+  return -1;
 }
 
 void TListView::GiveDisplayInfo(const NMHDR& header) {

@@ -94,6 +94,7 @@ class TListView : public TWinControl {
   void ApplyImages();
   void Notify(const NMHDR& header, TMessage& m);
   void GiveDisplayInfo(const NMHDR& header);
+  int FindItem(const NMHDR& header) const;
   void SyncItemCount();
 
   std::vector<std::unique_ptr<TListItem>> FItems;
@@ -105,6 +106,7 @@ class TListView : public TWinControl {
   bool FMultiSelect = false;
   bool FOwnerData = false;
   bool FCountChanged = false;  // owner data: items added while updating
+  int FLastSelected = -1;      // the item last reported selected
   int FUpdating = 0;
   int FSavedIndex = -1;
 };
