@@ -261,7 +261,9 @@ TEST(CompositeAtSide, AnySideAsTheSetWouldComposeIt) {
     ASSERT_EQ(image.width, c.side);
     EXPECT_EQ(image.At(c.side / 2, c.side / 2), c.middle) << c.side;
     for (const auto& member : set) {
-      if (member.image.width == c.side) EXPECT_EQ(member.image.argb, image.argb) << c.side;
+      if (member.image.width == c.side) {
+        EXPECT_EQ(member.image.argb, image.argb) << c.side;
+      }
     }
   }
   EXPECT_TRUE(ComposeAtSide({}, source, 16, 48).Empty());
