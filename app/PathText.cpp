@@ -14,19 +14,6 @@ bool StartsPair(std::string_view text, std::size_t i) {
 
 }  // namespace
 
-std::size_t LastPathDelimiter(std::string_view path) {
-  std::size_t found = std::string_view::npos;
-  for (std::size_t i = 0; i < path.size(); ++i) {
-    const auto c = static_cast<unsigned char>(path[i]);
-    if (StartsPair(path, i)) {
-      ++i;
-      continue;
-    }
-    if (c == '\\' || c == '/' || c == ':') found = i;
-  }
-  return found;
-}
-
 std::string FileNamePart(std::string_view path) {
   const std::size_t d = LastPathDelimiter(path);
   return std::string(d == std::string_view::npos ? path : path.substr(d + 1));

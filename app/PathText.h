@@ -7,20 +7,15 @@
 #include <string>
 #include <string_view>
 
+#include "widgets/PathDelimiter.h"
+
 namespace vex::app {
 
-// A GBK lead byte: the first byte of a two-byte character.
-constexpr bool IsLeadByte(unsigned char c) { return c >= 0x81 && c <= 0xFE; }
-// A byte that can follow a lead byte.  Any other byte after a lead byte is a
-// character of its own: "\x81/" holds a real '/', which the file functions
-// take for a separator.
-constexpr bool IsTrailByte(unsigned char c) { return c >= 0x40 && c <= 0xFE && c != 0x7F; }
-
-// Position of the last '\\', '/' or ':' that is a character of its own (not
-// the trail byte of a two-byte character), or npos.  The shell and the file
-// functions take '/' for a separator as well, so a name part must stop at it:
-// "a/../../x.ico" is not a name.
-std::size_t LastPathDelimiter(std::string_view path);
+// The GBK byte rules and the separator search live with the widgets, which
+// need them for the program's own path; the rest of the app names them here.
+using vcl::IsLeadByte;
+using vcl::IsTrailByte;
+using vcl::LastPathDelimiter;
 
 // The name part of a path: the text after the last delimiter.
 std::string FileNamePart(std::string_view path);

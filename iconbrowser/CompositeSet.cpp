@@ -52,14 +52,20 @@ RgbaImage FromIconPixels(const IconPixels& p) {
   return out;
 }
 
+RgbaImage ComposeAtSide(const std::vector<RgbaImage>& folder, const std::vector<RgbaImage>& icon, int innerSize,
+                        int side) {
+  if (side <= 0 || ChooseSourceImage(folder, side) < 0 || ChooseSourceImage(icon, side) < 0) return {};
+  const InnerBox box = CompositeBox(innerSize, side);
+  return ComposeOver(ImageAtSize(folder, side), ImageAtSize(icon, box.size), box.left, box.top);
+}
+
 std::vector<CompositeImage> ComposeCompositeSet(const std::vector<RgbaImage>& folder, const std::vector<RgbaImage>& icon,
                                                 int innerSize, const IconPixels* legacy32) {
   std::vector<CompositeImage> set;
   if (ChooseSourceImage(folder, kCompositeSize) < 0 || ChooseSourceImage(icon, kCompositeSize) < 0) return set;
   for (int side : kCompositeSizes) {
-    const InnerBox box = CompositeBox(innerSize, side);
     CompositeImage c;
-    c.image = ComposeOver(ImageAtSize(folder, side), ImageAtSize(icon, box.size), box.left, box.top);
+    c.image = ComposeAtSide(folder, icon, innerSize, side);
     if (side == kCompositeSize && legacy32 && legacy32->width == side && legacy32->height == side) {
       c.mask = legacy32->transparent;
       for (std::size_t i = 0; i < c.mask.size(); ++i)

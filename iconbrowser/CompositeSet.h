@@ -28,6 +28,12 @@ InnerBox CompositeBox(int innerSize, int side);
 // only where both are.  `icon` is placed at (left, top) and clipped.
 RgbaImage ComposeOver(const RgbaImage& folder, const RgbaImage& icon, int left, int top);
 
+// The composite of side `side` (any size, not only the set's): the folder
+// picture's and the icon's images of the sizes needed (nearest larger,
+// scaled down), the icon in CompositeBox.  Empty when a picture has none.
+RgbaImage ComposeAtSide(const std::vector<RgbaImage>& folder, const std::vector<RgbaImage>& icon, int innerSize,
+                        int side);
+
 // One image of the set, with the AND mask it is saved with (empty: from the
 // alpha channel).
 struct CompositeImage {

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <utility>
 
 #include "iconbrowser/BrowserIconData.h"
@@ -13,6 +14,7 @@
 #include "iconbrowser/IconGdi.h"
 #include "iconbrowser/IconReader.h"
 #include "iconbrowser/IconSourceImages.h"
+#include "widgets/PathDelimiter.h"
 
 using namespace vcl;
 using namespace vex::iconbrowser;
@@ -21,19 +23,10 @@ TFormIconExplorer* FormIconExplorer = nullptr;
 
 namespace {
 
-// The program's folder with its trailing backslash, however deep it is.  The
-// path is in the ANSI code page: a GBK character's trail byte may be the
-// byte of '\\', so the search steps over two-byte characters whole.
+// The program's folder with its trailing backslash, however deep it is.
 std::string ExecutableFolder() {
   const std::string path = ProgramFileName();
-  std::size_t end = 0;
-  for (std::size_t i = 0; i < path.size(); ++i) {
-    if (IsDBCSLeadByte(static_cast<BYTE>(path[i])) && i + 1 < path.size())
-      ++i;
-    else if (path[i] == '\\')
-      end = i + 1;
-  }
-  return path.substr(0, end);
+  return path.substr(0, LastPathDelimiter(path) + 1);  // npos + 1: nothing
 }
 
 bool FileExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
@@ -58,6 +51,9 @@ constexpr UINT_PTR kTakeTimer = 0x1C0;
 // Icons are added in steps of a few frames' time, taken a strip at a time.
 constexpr DWORD kStepMilliseconds = 40;
 constexpr std::size_t kIconsPerTake = 16;
+// How often the list control is told of the items added meanwhile.
+constexpr UINT_PTR kListTimer = 0x1C1;
+constexpr DWORD kListInterval = 250;
 // Longest run of steps before timers and paint get their turn.
 constexpr DWORD kYieldInterval = 100;
 // How often the caption's count of files may change.
@@ -107,6 +103,7 @@ void TFormIconExplorer::BuildControls() {
   ListView1->SetViewStyle(vsIcon);
   ListView1->SetLargeImages(ImageList1);
   ListView1->SetReadOnly(true);
+  ListView1->SetOwnerData(true);  // thousands of items: added as a count, not one by one
   ListView1->SetParent(this);
   ListView1->OnSelectItem = Method(this, &TFormIconExplorer::ListView1SelectItem);
   ListView1->OnDblClick = Method(this, &TFormIconExplorer::ListView1DblClick);
@@ -196,6 +193,7 @@ bool TFormIconExplorer::Execute(const std::string& folder) {
 }
 
 void TFormIconExplorer::FormShow(TObject*) {
+  CatchUpList();
   ListView1->Clear();
   ImageList1->Clear();
   FSources.clear();
@@ -205,7 +203,6 @@ void TFormIconExplorer::FormShow(TObject*) {
   // the list fills as files are read.
   FReader->SetIconSize(ImageList1->Width());
   FReader->Start(Handle(), FFolder);
-  FFolderListed = true;
   ShowProgress(true);
 }
 
@@ -216,6 +213,7 @@ void TFormIconExplorer::FormHide(TObject*) {
 
 void TFormIconExplorer::StopReading() {
   FReader->Cancel();
+  CatchUpList();
   if (HandleAllocated()) KillTimer(Handle(), kTakeTimer);
   SetCaption(kCaption);
 }
@@ -246,6 +244,10 @@ void TFormIconExplorer::WndProc(TMessage& m) {
     if (FReader->Current(m.WParam)) TakeReadIcons();
     return;
   }
+  if (m.Msg == WM_TIMER && m.WParam == kListTimer) {
+    CatchUpList();
+    return;
+  }
   if (m.Msg == WM_TIMER && m.WParam == kTakeTimer) {
     KillTimer(Handle(), kTakeTimer);
     TakeReadIcons();
@@ -257,19 +259,25 @@ void TFormIconExplorer::WndProc(TMessage& m) {
 void TFormIconExplorer::TakeReadIcons() {
   // A step lasts a few tens of milliseconds whatever the list costs per
   // icon, then the loop answers, paints and takes input before the next one.
-  // Not shorter: turning the list's redraw back on costs it time in
-  // proportion to its items, once per step.
   const DWORD start = GetTickCount();
-  bool updating = false;
   for (;;) {
     std::vector<FileIcons> files = FReader->Take(kIconsPerTake);
     if (files.empty()) break;
-    if (!updating) ListView1->BeginUpdate();  // one redraw for the step, not one per item
-    updating = true;
+    if (ImageList1->Count() == 0) ReserveImages();
+    if (!FListBehind) ListView1->BeginUpdate();
+    FListBehind = true;
     for (const FileIcons& f : files) AddRun(f);
     if (GetTickCount() - start >= kStepMilliseconds) break;
   }
-  if (updating) ListView1->EndUpdate();
+  // The control learns of the new items a few times a second, not every
+  // step, and in a dispatch of its own: each time costs it a redraw and its
+  // scroll bars, tens of milliseconds under Wine whatever the number of items.
+  if (FListBehind && FReader->Progress().done) {
+    CatchUpList();
+  } else if (FListBehind && !FListTimer) {
+    const DWORD since = GetTickCount() - FListShownAt;
+    FListTimer = SetTimer(Handle(), kListTimer, since >= kListInterval ? USER_TIMER_MINIMUM : kListInterval - since, nullptr) != 0;
+  }
   if (FReader->More()) {
     // A posted message goes before input, paint and timers: now and then,
     // and whenever input waits, come back through a timer instead.
@@ -282,6 +290,26 @@ void TFormIconExplorer::TakeReadIcons() {
     }
   }
   ShowProgress(false);
+}
+
+void TFormIconExplorer::ReserveImages() {
+  // Room for the whole reading made while the list is empty: grown as it
+  // fills, the list would copy thousands of images at a time, long enough
+  // for the window to stop answering.  The number of icons is not known
+  // before they are read: a guess from the files, within a memory budget.
+  constexpr long long kIconsPerFile = 8, kMaxBytes = 64ll << 20;
+  const long long cell = ImageList1->Width(), files = FReader->Progress().filesKnown;
+  const long long most = kMaxBytes / (cell * cell * 4);
+  ImageList1->Reserve(static_cast<int>(std::min(files * kIconsPerFile, most)));
+}
+
+void TFormIconExplorer::CatchUpList() {
+  if (FListTimer && HandleAllocated()) KillTimer(Handle(), kListTimer);
+  FListTimer = false;
+  if (!FListBehind) return;
+  FListBehind = false;
+  FListShownAt = GetTickCount();
+  ListView1->EndUpdate();
 }
 
 void TFormIconExplorer::AddRun(const FileIcons& run) {
@@ -345,6 +373,7 @@ void TFormIconExplorer::FormDpiChanged(TObject*) {
   FReselectAt = selected;
   FReader->Cancel();
   KillTimer(Handle(), kTakeTimer);
+  CatchUpList();
   const IconSource reselect = FReselect;
   ListView1->Clear();  // clears the previews too
   FReselect = reselect;
@@ -356,7 +385,7 @@ void TFormIconExplorer::FormDpiChanged(TObject*) {
     SetCaption(kCaption);
     return;
   }
-  if (FFolderListed) FReader->Start(Handle(), FFolder);
+  FReader->Start(Handle(), FFolder);
   for (const std::string& file : FOpenedFiles) FReader->Add(Handle(), file);
   ShowProgress(true);
 }
@@ -402,7 +431,7 @@ void TFormIconExplorer::DrawPreviews(int index) {
       FCompositeIcon.SetHandle(ComposeFolderIcon(FWorkIcon.Handle(), FFolderIcon.Handle(), size));
   }
   if (!FCompositeIcon.Empty()) ComposeSet(index, size);
-  if (!FCompositeIcon.Empty()) Image2->Picture().Icon().Assign(FCompositeIcon);
+  if (!FCompositeIcon.Empty()) ShowComposite(size);
   if (ImageList1->GetIcon(index, FWorkIcon)) Image1->Picture().Icon().Assign(FWorkIcon);
   Image1->Invalidate();
   Image2->Invalidate();
@@ -418,11 +447,30 @@ void TFormIconExplorer::ComposeSet(int index, int size) {
     if (FSetSourceImages.empty() && ImageList1->GetIcon(index, FWorkIcon))
       if (const auto listed = ReadIconPixels(FWorkIcon.Handle())) FSetSourceImages.push_back(FromIconPixels(*listed));
   }
-  std::vector<RgbaImage> folder = FFolderImages;
-  if (folder.empty())
-    if (const auto pixels = ReadIconPixels(FFolderIcon.Handle())) folder.push_back(FromIconPixels(*pixels));
+  const std::vector<RgbaImage> folder = FolderImages();
   const auto legacy = ReadIconPixels(FCompositeIcon.Handle());
   FCompositeSet = ComposeCompositeSet(folder, FSetSourceImages, size, legacy ? &*legacy : nullptr);
+}
+
+void TFormIconExplorer::ShowComposite(int size) {
+  // At 96 dpi the preview is the composite OK saves.  At another DPI it is
+  // composed at the window's scale from the folder picture's and the icon's
+  // own images of that size, as the list's icons are: the 32-pixel one
+  // stretched would be blurred.
+  const int side = ImageList1->Width();
+  TIcon scaled;
+  if (side != kCompositeSize) {
+    const RgbaImage image = ComposeAtSide(FolderImages(), FSetSourceImages, size, side);
+    if (!image.Empty()) scaled.SetHandle(CreateAlphaIcon(image));
+  }
+  Image2->Picture().Icon().Assign(scaled.Empty() ? FCompositeIcon : scaled);
+}
+
+std::vector<RgbaImage> TFormIconExplorer::FolderImages() const {
+  if (!FFolderImages.empty()) return FFolderImages;
+  // Folder.ico unreadable as a whole: the folder picture loaded at 32 pixels.
+  if (const auto pixels = ReadIconPixels(FFolderIcon.Handle())) return {FromIconPixels(*pixels)};
+  return {};
 }
 
 void TFormIconExplorer::ShowZoom() {

@@ -109,6 +109,9 @@ class TFormIconExplorer : public vcl::TForm {
   void AddRun(const vex::iconbrowser::FileIcons& run);
   void AddItem(const std::string& file, int index, int image);
   void ShowProgress(bool force);
+  // Shows the list control the items added since it last was.
+  void CatchUpList();
+  void ReserveImages();
   void StopReading();
   void Image2MouseEnter(vcl::TObject* Sender);
   void Image2MouseLeave(vcl::TObject* Sender);
@@ -119,6 +122,8 @@ class TFormIconExplorer : public vcl::TForm {
   void DrawPreviews(int index);
   void ClearPreviews();
   void ComposeSet(int index, int size);
+  void ShowComposite(int size);
+  std::vector<vex::iconbrowser::RgbaImage> FolderImages() const;
   void ShowZoom();
   // Saves FCompositeIcon under a free name in MyIcons as FResultFile.
   void SaveComposite();
@@ -126,16 +131,18 @@ class TFormIconExplorer : public vcl::TForm {
   std::string FProgramFolder;
   std::vector<IconSource> FSources;
   std::unique_ptr<vex::iconbrowser::IconReader> FReader;
-  // What the list was asked to show since the window was shown: the folder
-  // (when shown by Execute) and the files opened after it, read again when
-  // the DPI changes.
-  bool FFolderListed = false;
+  // The files opened since the window was shown, read again after the
+  // folder when the DPI changes (showing the window always lists the folder).
   std::vector<std::string> FOpenedFiles;
   // The item to select again when the list read again reaches its place.
   IconSource FReselect{{}, -1};
   int FReselectAt = -1;
   DWORD FProgressShownAt = 0;
   DWORD FLastYield = 0;
+  // Items added that the list control does not show yet (see CatchUpList).
+  bool FListBehind = false;
+  bool FListTimer = false;
+  DWORD FListShownAt = 0;
   // Every image of Folder.ico, read once with FFolderIcon.
   std::vector<vex::iconbrowser::RgbaImage> FFolderImages;
   // The images of the last source composed, kept while only the size changes.

@@ -11,17 +11,29 @@ TImageList::TImageList(TComponent* AOwner) : TComponent(AOwner) {}
 TImageList::~TImageList() = default;
 
 HIMAGELIST TImageList::Handle() {
-  if (!FHandle) {
-    FHandle.reset(ImageList_Create(FWidth, FHeight, ILC_COLOR32 | ILC_MASK, 4, FAllocBy));
-    ImageList_SetBkColor(FHandle.get(), FBkColor == clNone ? CLR_NONE : ColorToRGB(FBkColor));
-  }
+  if (!FHandle) MakeHandle(4);
   return FHandle.get();
+}
+
+void TImageList::MakeHandle(int initial) {
+  FHandle.reset(ImageList_Create(FWidth, FHeight, ILC_COLOR32 | ILC_MASK, initial, FAllocBy));
+  ImageList_SetBkColor(FHandle.get(), FBkColor == clNone ? CLR_NONE : ColorToRGB(FBkColor));
+}
+
+void TImageList::Reserve(int count) {
+  if (count <= FReserved || Count() > 0) return;
+  // A new empty list made with the room; holders learn the new handle before the old goes.
+  ImageListHandle old = std::move(FHandle);
+  MakeHandle(count);
+  FReserved = count;
+  Changed();
 }
 
 void TImageList::SetSize(int width, int height) {
   if (width == FWidth && height == FHeight) return;
   FWidth = width;
   FHeight = height;
+  FReserved = 0;
   // A new list at the new size; holders learn the new handle before the old goes.
   ImageListHandle old = std::move(FHandle);
   Handle();
@@ -79,6 +91,7 @@ void TImageList::Delete(int index) {
 
 void TImageList::Clear() {
   if (FHandle) ImageList_Remove(FHandle.get(), -1);
+  FReserved = 0;
   Changed();
 }
 

@@ -286,7 +286,17 @@ TEST_F(DpiBrowser, TheListShowsEachIconsOwnImageOfTheScaledSize) {
   SendMessageA(browser->ListView1->Handle(), LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&icon));
   EXPECT_GE(icon.right - icon.left, S(32));
   browser->ListView1->Items(0)->SetSelected(true);
+  // The previews at the window's scale too, each from the file's own image
+  // of that size: the icon alone, and the composite with the icon at its
+  // full size (the folder picture wholly covered).
+  browser->ScrollBar1->SetPosition(32);
   vex::test::PumpPending();
+  for (vcl::TImage* preview : {browser->Image1, browser->Image2}) {
+    const auto px = vex::iconbrowser::ReadIconPixels(preview->Picture().Icon().Handle());
+    ASSERT_TRUE(px.has_value());
+    EXPECT_EQ(px->width, S(32));
+    EXPECT_EQ(px->colour[px->Index(px->width / 2, px->height / 2)], ColourOf(S(32)));
+  }
   vex::test::SaveWindowPng(browser->Handle(), Shot("icon-browser-list"));
   browser->Hide();
 }

@@ -94,7 +94,9 @@ LRESULT CALLBACK Watch(int code, WPARAM wParam, LPARAM lParam) {
     if (m->hwnd == gBrowser && m->message == WM_SHOWWINDOW && m->wParam && !gOpening->shown) {
       gOpening->window = Clock::now();
       gOpening->shown = true;
-    } else if (m->hwnd == gList && (m->message == LVM_INSERTITEMA || m->message == LVM_INSERTITEMW)) {
+    } else if (m->hwnd == gList && (m->message == LVM_INSERTITEMA || m->message == LVM_INSERTITEMW ||
+                                    (m->message == LVM_SETITEMCOUNT && m->wParam > 0))) {
+      // Items inserted one by one, or an owner-data list's count growing.
       gOpening->lastIcon = Clock::now();
       if (!gOpening->listed) gOpening->firstIcon = gOpening->lastIcon;
       gOpening->listed = true;

@@ -246,3 +246,26 @@ TEST(CompositeSet, SavedFileHoldsEverySizeWithTheLargestAsPng) {
   EXPECT_EQ(IcoColour(*bytes, e32, 5, 5), 0x123456u);
   EXPECT_FALSE(EncodeCompositeSet({}));
 }
+
+TEST(CompositeAtSide, AnySideAsTheSetWouldComposeIt) {
+  // The browser's preview at a display's scale: sides outside the set too
+  // (56 at 168 dpi, 80 at 240), each from the nearest larger images.
+  const std::vector<RgbaImage> source{Solid(32, 0xFF220000), Solid(64, 0xFF330000)};
+  const auto set = ComposeCompositeSet({Solid(32, kFolder)}, source, 32, nullptr);
+  const struct {
+    int side;
+    std::uint32_t middle;
+  } cases[] = {{32, 0xFF220000}, {48, 0xFF330000}, {56, 0xFF330000}, {80, 0xFF330000}};
+  for (const auto& c : cases) {
+    const RgbaImage image = ComposeAtSide({Solid(32, kFolder)}, source, 32, c.side);
+    ASSERT_EQ(image.width, c.side);
+    EXPECT_EQ(image.At(c.side / 2, c.side / 2), c.middle) << c.side;
+    for (const auto& member : set) {
+      if (member.image.width == c.side) {
+        EXPECT_EQ(member.image.argb, image.argb) << c.side;
+      }
+    }
+  }
+  EXPECT_TRUE(ComposeAtSide({}, source, 16, 48).Empty());
+  EXPECT_TRUE(ComposeAtSide({Solid(32, kFolder)}, source, 16, 0).Empty());
+}

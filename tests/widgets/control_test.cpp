@@ -20,37 +20,69 @@ struct ControlTest : testing::Test {
 }  // namespace
 
 TEST_F(ControlTest, ListViewKeepsItsItemsAndReportsSelection) {
-  auto* images = new TImageList(form.get());
-  images->SetSize(32, 32);
-  TIcon icon;
-  icon.SetHandle(MakeTestIcon(RGB(0, 128, 255)));
-  EXPECT_EQ(images->AddIcon(icon), 0);
-  EXPECT_EQ(images->AddIcon(icon), 1);
-  auto* list = new TListView(form.get());
-  list->SetBounds(0, 0, 300, 200);
-  list->SetParent(form.get());
-  list->SetLargeImages(images);
-  list->AddItem("a.exe,0", 0);
-  list->AddItem("b.dll,3", 1);
-  std::vector<std::pair<int, bool>> selections;
-  list->OnSelectItem = [&](TObject*, TListItem* item, bool selected) { selections.push_back({item->Index(), selected}); };
-  form->Show();
-  EXPECT_EQ(ListView_GetItemCount(list->Handle()), 2);
-  EXPECT_EQ(reinterpret_cast<HIMAGELIST>(SendMessageA(list->Handle(), LVM_GETIMAGELIST, LVSIL_NORMAL, 0)),
-            images->Handle());
-  list->SetItemIndex(1);
-  EXPECT_EQ(list->ItemIndex(), 1);
-  EXPECT_EQ(list->Selected()->Caption(), "b.dll,3");
-  list->SetItemIndex(0);
-  EXPECT_EQ(selections, (std::vector<std::pair<int, bool>>{{1, true}, {1, false}, {0, true}}));
-  // Changing the image size empties the list and hands the view the new one.
-  images->SetSize(16, 16);
-  EXPECT_EQ(images->Count(), 0);
-  EXPECT_EQ(reinterpret_cast<HIMAGELIST>(SendMessageA(list->Handle(), LVM_GETIMAGELIST, LVSIL_NORMAL, 0)),
-            images->Handle());
-  list->Clear();
-  EXPECT_EQ(ListView_GetItemCount(list->Handle()), 0);
-  EXPECT_EQ(list->ItemIndex(), -1);
+  // The same behaviour whether the control holds the items or only their
+  // count (owner data, asking for captions and images as it draws).
+  for (const bool ownerData : {false, true}) {
+    SCOPED_TRACE(ownerData ? "owner data" : "items of its own");
+    SetUp();
+    auto* images = new TImageList(form.get());
+    images->SetSize(32, 32);
+    TIcon icon;
+    icon.SetHandle(MakeTestIcon(RGB(0, 128, 255)));
+    EXPECT_EQ(images->AddIcon(icon), 0);
+    EXPECT_EQ(images->AddIcon(icon), 1);
+    auto* list = new TListView(form.get());
+    list->SetOwnerData(ownerData);
+    list->SetBounds(0, 0, 300, 200);
+    list->SetParent(form.get());
+    list->SetLargeImages(images);
+    list->AddItem("a.exe,0", 0);
+    list->AddItem("b.dll,3", 1);
+    std::vector<std::pair<int, bool>> selections;
+    list->OnSelectItem = [&](TObject*, TListItem* item, bool selected) {
+      selections.push_back({item->Index(), selected});
+    };
+    form->Show();
+    EXPECT_EQ(ListView_GetItemCount(list->Handle()), 2);
+    EXPECT_EQ(reinterpret_cast<HIMAGELIST>(SendMessageA(list->Handle(), LVM_GETIMAGELIST, LVSIL_NORMAL, 0)),
+              images->Handle());
+    char text[32] = {};
+    ListView_GetItemText(list->Handle(), 1, 0, text, sizeof text);
+    EXPECT_STREQ(text, "b.dll,3");
+    LVITEMA item{};
+    item.mask = LVIF_IMAGE;
+    item.iItem = 1;
+    ASSERT_TRUE(ListView_GetItem(list->Handle(), &item));
+    EXPECT_EQ(item.iImage, 1);
+    LVFINDINFOA find{};
+    find.flags = LVFI_STRING | LVFI_PARTIAL | LVFI_WRAP;
+    find.psz = "B.D";
+    EXPECT_EQ(ListView_FindItem(list->Handle(), -1, &find), 1) << "type-ahead";
+    list->SetItemIndex(1);
+    EXPECT_EQ(list->ItemIndex(), 1);
+    EXPECT_EQ(list->Selected()->Caption(), "b.dll,3");
+    list->SetItemIndex(0);
+    EXPECT_EQ(selections, (std::vector<std::pair<int, bool>>{{1, true}, {1, false}, {0, true}}));
+    // Within an update an owner-data control learns the count at the end.
+    list->BeginUpdate();
+    list->AddItem("c.dll,1", 1);
+    EXPECT_EQ(ListView_GetItemCount(list->Handle()), ownerData ? 2 : 3);
+    list->EndUpdate();
+    EXPECT_EQ(ListView_GetItemCount(list->Handle()), 3);
+    // Changing the image size empties the list and hands the view the new one.
+    images->SetSize(16, 16);
+    EXPECT_EQ(images->Count(), 0);
+    EXPECT_EQ(reinterpret_cast<HIMAGELIST>(SendMessageA(list->Handle(), LVM_GETIMAGELIST, LVSIL_NORMAL, 0)),
+              images->Handle());
+    // Room reserved while empty is a new list the view is handed too.
+    images->Reserve(1000);
+    EXPECT_EQ(reinterpret_cast<HIMAGELIST>(SendMessageA(list->Handle(), LVM_GETIMAGELIST, LVSIL_NORMAL, 0)),
+              images->Handle());
+    EXPECT_EQ(images->AddIcon(icon), 0);
+    list->Clear();
+    EXPECT_EQ(ListView_GetItemCount(list->Handle()), 0);
+    EXPECT_EQ(list->ItemIndex(), -1);
+  }
 }
 
 TEST_F(ControlTest, ImageListGivesIconsBack) {
