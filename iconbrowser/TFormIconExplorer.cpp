@@ -14,7 +14,6 @@
 #include "iconbrowser/IconGdi.h"
 #include "iconbrowser/IconReader.h"
 #include "iconbrowser/IconSourceImages.h"
-#include "widgets/PathDelimiter.h"
 
 using namespace vcl;
 using namespace vex::iconbrowser;
@@ -22,12 +21,6 @@ using namespace vex::iconbrowser;
 TFormIconExplorer* FormIconExplorer = nullptr;
 
 namespace {
-
-// The program's folder with its trailing backslash, however deep it is.
-std::string ExecutableFolder() {
-  const std::string path = ProgramFileName();
-  return path.substr(0, LastPathDelimiter(path) + 1);  // npos + 1: nothing
-}
 
 bool FileExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
@@ -63,7 +56,7 @@ constexpr DWORD kProgressInterval = 100;
 
 TFormIconExplorer::TFormIconExplorer(TComponent* AOwner, std::string programFolder)
     : TForm(AOwner),
-      FProgramFolder(programFolder.empty() ? ExecutableFolder() : std::move(programFolder)),
+      FProgramFolder(programFolder.empty() ? vcl::ProgramFolder() : std::move(programFolder)),
       FReader(std::make_unique<IconReader>(WM_ICONSREAD)) {
   BuildControls();
   OnCreate = Method(this, &TFormIconExplorer::FormCreate);

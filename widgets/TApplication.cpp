@@ -7,6 +7,7 @@
 
 #include "widgets/Exceptions.h"
 #include "widgets/Messages.h"
+#include "widgets/PathDelimiter.h"
 #include "widgets/TForm.h"
 #include "widgets/TMenu.h"
 #include "widgets/TaskWindows.h"
@@ -186,6 +187,11 @@ std::string ProgramFileName() {
     }
     path.resize(path.size() * 2);
   }
+}
+
+std::string ProgramFolder() {
+  const std::string path = ProgramFileName();
+  return path.substr(0, LastPathDelimiter(path) + 1);  // npos + 1: nothing
 }
 
 int TApplication::FormCount() const { return static_cast<int>(FormList().size()); }

@@ -88,6 +88,8 @@ extern TApplication* Application;
 // The program file's full path, read whole however deep its folder is (the
 // buffer grows past MAX_PATH).
 std::string ProgramFileName();
+// The folder of that file with its trailing backslash, however deep it is.
+std::string ProgramFolder();
 
 // A plain message box: the text, one OK button, the application's title.
 void ShowMessage(const std::string& text);

@@ -7,16 +7,10 @@
 #include "skin/windows/TSkinManage.h"
 #include "tools/skingallery/Gallery.h"
 #include "tools/skingallery/GalleryForms.h"
+#include "widgets/TApplication.h"
 
 namespace gallery {
 namespace {
-
-std::string ProgramFolder() {
-  char path[MAX_PATH] = {};
-  GetModuleFileNameA(nullptr, path, MAX_PATH);
-  std::string dir = path;
-  return dir.substr(0, dir.find_last_of('\\') + 1);
-}
 
 std::string BaseName(const std::string& path) {
   std::string name = path.substr(path.find_last_of("\\/:") + 1);
@@ -37,9 +31,9 @@ std::vector<SkinChoice> SkinChoices() {
   std::vector<SkinChoice> choices{{SkinChoice::kBuiltIn, "builtin", ""}};
   std::vector<std::string> files;
   WIN32_FIND_DATAA found;
-  HANDLE search = FindFirstFileA((ProgramFolder() + "*.skn").c_str(), &found);
+  HANDLE search = FindFirstFileA((vcl::ProgramFolder() + "*.skn").c_str(), &found);
   if (search != INVALID_HANDLE_VALUE) {
-    do files.push_back(ProgramFolder() + found.cFileName);
+    do files.push_back(vcl::ProgramFolder() + found.cFileName);
     while (FindNextFileA(search, &found));
     FindClose(search);
   }
