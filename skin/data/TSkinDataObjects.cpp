@@ -126,7 +126,16 @@ bool TSkinData::ReadDescription(const TSkinReader& reader) {
     button->CombineOp = s.CombineOp;
     button->Visibility = s.Visibility;
     button->Visibility1 = s.Visibility1;
-    if (s.MdiIndex >= 0) CopyColumns(mdiFile, mdiImage, s.MdiColumn, s.MdiWidth, button->Image);
+    if (s.MdiIndex >= 0) {
+      CopyColumns(mdiFile, mdiImage, s.MdiColumn, s.MdiWidth, button->Image);
+      // Its frames of the strip drawn for a DPI, when the package has one.
+      RememberDrawnImages(button->Image, mdiMember);
+      if (auto drawn = FDrawnImages.find(&button->Image); drawn != FDrawnImages.end()) {
+        drawn->second.first = kMdiFramesPerButton * s.MdiIndex;
+        drawn->second.count = kMdiFramesPerButton;
+        drawn->second.of = kMdiFrames;
+      }
+    }
     SysButtons.push_back(std::move(button));
   }
   FDrawnImages.erase(&mdiImage);  // the MDI buttons are cut from it, then it goes

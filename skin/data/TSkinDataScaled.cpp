@@ -6,6 +6,7 @@
 #include <span>
 
 #include "skin/data/BmpFile.h"
+#include "skin/data/BmpInfo.h"
 #include "skin/data/SkinDescription.h"
 #include "skin/data/SkinScaling.h"
 #include "skin/data/TSkinData.h"
@@ -128,7 +129,7 @@ void TSkinData::RememberDrawnImages(const vcl::TBitmap& bitmap, const std::strin
     const std::string name = scaling::DrawnMemberName(member, s.percent);
     const std::optional<std::size_t> index = name.empty() ? std::nullopt : FReader->IndexOf(name);
     if (!index || FReader->Sizes()[*index] <= 0) continue;
-    FDrawnImages[&bitmap][s.dpi] = *index;
+    FDrawnImages[&bitmap].members[s.dpi] = *index;
   }
 }
 
@@ -150,16 +151,24 @@ void TSkinData::BuildScaledCopy(TSkinData& c) {
     auto drawn = FDrawnImages.find(&from);
     if (drawn != FDrawnImages.end() && FDrawnPackage) {
       std::vector<int> available;
-      for (const auto& [d, member] : drawn->second) available.push_back(d);
+      for (const auto& [d, member] : drawn->second.members) available.push_back(d);
       if (const int use = scaling::PickDrawnDpi(dpi, available)) {
+        std::span<const std::uint8_t> picture = FDrawnPackage->Member(drawn->second.members[use]);
+        std::vector<std::uint8_t> columns;
+        if (const DrawnImage& d = drawn->second; d.of > 0) {
+          const std::optional<BmpInfo> info = ReadBmpInfo(picture);
+          const int frame = info ? info->width / d.of : 0;
+          columns = CutBmpColumns(picture, frame * d.first, frame * d.count);
+          picture = columns;
+        }
         // Drawn for this very DPI: the picture is the image, loaded straight
         // into it (no pixels read back and written again, no second copy).
         if (use == dpi) {
-          LoadDrawn(FDrawnPackage->Member(drawn->second[use]), into);
+          LoadDrawn(picture, into);
           if (!into.Empty() && into.Width() == wantW && into.Height() == wantH) return;
         }
         vcl::TBitmap made;
-        LoadDrawn(FDrawnPackage->Member(drawn->second[use]), made);
+        LoadDrawn(picture, made);
         if (!made.Empty()) {
           Pixels p = ReadPixels(made);
           if (use != dpi) p = scaling::ScaleCells(p, cols, rows, dpi, use);

@@ -70,7 +70,7 @@ TEST_F(SedgePackage, HoldsTheDescriptionFirstThenThe32ImagesAndTheirDrawingsForE
   std::vector<std::string> members = {kMembers.back()};
   members.insert(members.end(), kMembers.begin(), kMembers.end() - 1);
   const std::vector<FramedImage> scaled = ScaledImages(Description());
-  ASSERT_EQ(scaled.size(), 29u);  // all but the preview, the MDI strip and the unused group box
+  ASSERT_EQ(scaled.size(), 30u);  // all but the preview and the unused group box
   for (const int percent : {150, 200})
     for (const FramedImage& f : scaled) members.push_back(scaling::DrawnMemberName(f.member, percent));
   EXPECT_EQ(reader_.Names(), members);
