@@ -188,8 +188,14 @@ void TSkinControl::SkinChanged() {
 
 void TSkinControl::BecomeHot() {
   if (!FFrame || FFrame->HotControl == this) return;
-  if (TFrameSkinner* previous = FFrame->HotControl) previous->SendMouseLeave();
-  if (FFrame) FFrame->HotControl = this;
+  // The mouse-leave reaches application code, which may destroy this
+  // control's window or the whole form.  This skinner and its frame are
+  // kept until the call is done, and a released one is not made hot.
+  TSkinnerScope self(*this);
+  TSkinForm* frame = FFrame;
+  TFrameProcScope held(*frame);
+  if (TFrameSkinner* previous = frame->HotControl) previous->SendMouseLeave();
+  if (FFrame == frame && !TFramesHeld::Released(frame) && Attached()) frame->HotControl = this;
 }
 
 void TSkinControl::LeaveHot() {

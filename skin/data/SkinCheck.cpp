@@ -37,9 +37,11 @@ class Checker {
     CheckFrames("Buttons (CheckButton)", d.Buttons.CheckImage, d.Buttons.CheckButtonFrame, FrameLayout::kSideBySide);
     CheckFrames("Buttons (RadioButton)", d.Buttons.RadioImage, d.Buttons.RadioButtonFrame, FrameLayout::kSideBySide);
     if (d.Tabs) CheckFrames("Tabs (Border)", d.Tabs->BorderImage, 1, FrameLayout::kSideBySide);
-    if (const Image& mdi = Load("MdiControls", d.MdiImage); mdi.info && mdi.info->width % 12 != 0)
+    if (const Image& mdi = Load("MdiControls", d.MdiImage); mdi.info && mdi.info->width % kMdiFrames != 0)
       problems_.push_back("MdiControls: image " + mdi.member + " is " + std::to_string(mdi.info->width) +
                           " pixels wide, not a multiple of 12 (3 buttons of 4 frames)");
+    else if (mdi.info)
+      CheckDrawnImages("MdiControls", mdi.member, {mdi.info->width / kMdiFrames, mdi.info->height}, kMdiFrames, false);
     CheckStrayDrawnImages();
     return problems_;
   }

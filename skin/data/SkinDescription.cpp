@@ -149,9 +149,9 @@ class Reader {
       b.FrameCount = 4;
       b.MdiIndex = i;
       if (mdi && mdi->width > 0) {
-        const std::int32_t w = mdi->width / 12;
-        b.MdiColumn = w * 4 * i;
-        b.MdiWidth = w * 4;
+        const std::int32_t w = mdi->width / kMdiFrames;
+        b.MdiColumn = w * kMdiFramesPerButton * i;
+        b.MdiWidth = w * kMdiFramesPerButton;
         b.Xcoord = (w + 4) * (3 - i);
       }
       d_.SysButtons.push_back(std::move(b));
@@ -372,6 +372,8 @@ std::vector<FramedImage> ScaledImages(const SkinDescription& d) {
     for (const SysButtonDesc& b : d.SysButtons) mdi = mdi || (&b == o && b.MdiIndex >= 0);
     if (!mdi) add(o->Image, o->FrameCount, o->Layout);
   }
+  // The MDI buttons are cut from one strip: the strip is drawn for a scale.
+  add(d.MdiImage, kMdiFrames, FrameLayout::kSideBySide);
   add(d.Buttons.CheckImage, d.Buttons.CheckButtonFrame, FrameLayout::kSideBySide);
   add(d.Buttons.RadioImage, d.Buttons.RadioButtonFrame, FrameLayout::kSideBySide);
   if (d.Tabs) add(d.Tabs->BorderImage, 1, FrameLayout::kSideBySide);

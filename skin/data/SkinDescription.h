@@ -22,6 +22,10 @@
 
 namespace vex::skin {
 
+// The MDI buttons' strip: minimise, restore and close, four frames each.
+inline constexpr int kMdiFramesPerButton = 4;
+inline constexpr int kMdiFrames = 3 * kMdiFramesPerButton;
+
 inline constexpr std::uint32_t kNoColour = 0x1FFFFFFF;
 constexpr std::uint32_t SystemColour(int index) { return 0xFF000000u | static_cast<std::uint32_t>(index); }
 constexpr std::uint32_t PlainColour(int r, int g, int b) {
@@ -96,7 +100,8 @@ struct SysButtonDesc : SkinObjectDesc {
   std::int32_t Visibility1 = 0;
   // -1 for a button of a BUTTON* section (its image is Image); 0, 1, 2 for
   // the three MDI buttons, whose image is the columns
-  // [MdiColumn, MdiColumn + MdiWidth) of SkinDescription::MdiImage.
+  // [MdiColumn, MdiColumn + MdiWidth) of SkinDescription::MdiImage: frames
+  // kMdiFramesPerButton × MdiIndex on of the strip's kMdiFrames.
   int MdiIndex = -1;
   std::int32_t MdiColumn = 0;
   std::int32_t MdiWidth = 0;
@@ -151,9 +156,9 @@ struct FramedImage {
 };
 // Every image of `d` that the program scales frame by frame at another DPI,
 // so that a picture drawn for 150% or 200% may stand in for it: the objects'
-// images, the check box and radio images and the tab pages' border, once
-// each by member name.  The MDI buttons' strip is not among them: the three
-// buttons are cut out of it first and scaled as pieces.
+// images, the check box and radio images, the tab pages' border and the MDI
+// buttons' strip (of kMdiFrames frames: each button takes its columns of the
+// strip drawn for a scale), once each by member name.
 std::vector<FramedImage> ScaledImages(const SkinDescription& d);
 
 struct ImageSize {

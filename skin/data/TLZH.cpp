@@ -1,5 +1,6 @@
 #include "skin/data/TLZH.h"
 
+#include <algorithm>
 #include <cstring>
 #include <memory>
 #include <new>
@@ -62,31 +63,58 @@ constexpr std::size_t kSlack = kMaxMatch + 8;
 
 }  // namespace
 
-std::vector<std::uint8_t> TLZH::Decode(std::uint32_t size) {
-  std::unique_ptr<Tree> tree;
-  // The output doubles as the ring: it starts with kRing bytes of history
-  // laid out so that a match's source is simply `out - position - 1`.  Flat
-  // index f < kRing stands for ring position (f - 60) mod 4096: positions
-  // 0..4035 are spaces, 4036..4095 (never written before use in a valid
-  // stream) are zeros.
-  std::vector<std::uint8_t> buf;
+// The output doubles as the ring: it starts with kRing bytes of history laid
+// out so that a match's source is simply `out - position - 1`.  Flat index
+// f < kRing stands for ring position (f - 60) mod 4096: positions 0..4035
+// are spaces, 4036..4095 (never written before use in a valid stream) are
+// zeros.  Nothing behind the history is cleared first: a match never reads
+// past what has been written.
+struct TLZH::State {
+  explicit State(std::span<const std::uint8_t> input) : in(input) {}
+  Tree tree;
+  BitReader in;
+  std::unique_ptr<std::uint8_t[]> buf;
+  std::uint8_t* out = nullptr;
+  std::uint8_t* end = nullptr;
+};
+
+TLZH::TLZH(std::span<const std::uint8_t> input) : input_(input) {}
+TLZH::~TLZH() = default;
+
+void TLZH::Begin(std::uint32_t size) {
+  state_.reset();
+  read_ = 0;
   try {
-    tree = std::make_unique<Tree>();
-    buf.resize(kRing + static_cast<std::size_t>(size) + kSlack);
+    auto state = std::make_unique<State>(input_);
+    state->buf.reset(new std::uint8_t[kRing + static_cast<std::size_t>(size) + kSlack]);
+    state_ = std::move(state);
   } catch (const std::bad_alloc&) {
     throw ElzhException("LZH : Cannot get memory for dictionary tables");
   }
-  std::memset(buf.data(), 0, kRing - kRingFill);
-  std::memset(buf.data() + (kRing - kRingFill), ' ', kRingFill);
+  std::uint8_t* const base = state_->buf.get();
+  std::memset(base, 0, kRing - kRingFill);
+  std::memset(base + (kRing - kRingFill), ' ', kRingFill);
+  state_->tree.Start();
+  state_->out = base + kRing;
+  state_->end = state_->out + size;
+}
 
-  tree->Start();
-  BitReader in(input_);
-  std::uint8_t* const base = buf.data();
-  std::uint8_t* out = base + kRing;
-  std::uint8_t* const end = out + size;
-  const std::int16_t* const son = tree->son;
+std::span<const std::uint8_t> TLZH::Output() const {
+  if (!state_) return {};
+  const std::uint8_t* start = state_->buf.get() + kRing;
+  return {start, static_cast<std::size_t>(state_->out - start)};
+}
 
-  while (out < end) {
+void TLZH::DecodeTo(std::size_t upTo) {
+  if (!state_) return;
+  State& s = *state_;
+  std::uint8_t* const stop = s.buf.get() + kRing + std::min(upTo, static_cast<std::size_t>(s.end - s.buf.get() - kRing));
+  Tree& tree = s.tree;
+  BitReader& in = s.in;
+  const std::int16_t* const son = tree.son;
+  std::uint8_t* out = s.out;
+
+  while (out < stop) {
     if (in.Count() < 32) in.Refill();
     // The tree is never deeper than about 23 levels (counts are capped at
     // 0x8000), so 32 bits always suffice for one symbol.
@@ -100,7 +128,7 @@ std::vector<std::uint8_t> TLZH::Decode(std::uint32_t size) {
     }
     in.Skip(used < in.Count() ? used : in.Count());
     c -= kNodes;
-    tree->Update(c);
+    tree.Update(c);
 
     if (c < 256) {
       *out++ = static_cast<std::uint8_t>(c);
@@ -122,11 +150,19 @@ std::vector<std::uint8_t> TLZH::Decode(std::uint32_t size) {
     }
     out += length;
   }
+  s.out = out;
   read_ = in.BytesConsumed();
+}
 
-  buf.resize(static_cast<std::size_t>(out - base));
-  buf.erase(buf.begin(), buf.begin() + kRing);
-  return buf;
+std::vector<std::uint8_t> TLZH::Decode(std::uint32_t size) {
+  Begin(size);
+  DecodeTo(size);
+  const std::span<const std::uint8_t> out = Output();
+  try {
+    return {out.begin(), out.end()};
+  } catch (const std::bad_alloc&) {
+    throw ElzhException("LZH : Cannot get memory for dictionary tables");
+  }
 }
 
 }  // namespace vex::skin

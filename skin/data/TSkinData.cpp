@@ -210,7 +210,7 @@ void TSkinData::LoadSkinBitmap(vcl::TBitmap& bitmap, const std::string& value) {
   const std::string member = SkinImageMemberName(value);
   if (member.empty() || !FReader) return;
   const std::optional<std::size_t> index = FReader->IndexOf(member);
-  if (!index || FReader->Member(*index).empty()) return;
+  if (!index || FReader->Sizes()[*index] <= 0) return;
   try {
     bitmap.LoadFromMemory(FReader->Member(*index));
   } catch (const std::exception&) {

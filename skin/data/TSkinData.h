@@ -163,7 +163,13 @@ class TSkinData : public vcl::TComponent {
   // member they stand in for: DPI -> member of FDrawnPackage.  The decoded
   // package is kept while it has such images, so that loading a skin copies
   // none of them and a copy at a DPI takes its pictures straight from it.
-  std::map<const vcl::TBitmap*, std::map<int, std::size_t>> FDrawnImages;
+  // An image cut from a strip (the MDI buttons) takes the same columns of
+  // the strip drawn for the DPI: frames [first, first + count) of `of`.
+  struct DrawnImage {
+    std::map<int, std::size_t> members;
+    int first = 0, count = 0, of = 0;  // `of` 0: the whole picture
+  };
+  std::map<const vcl::TBitmap*, DrawnImage> FDrawnImages;
   std::shared_ptr<const TSkinReader> FDrawnPackage;
 
   bool FActive = false;

@@ -1,6 +1,7 @@
 // TSkinData: turning a read description into skin objects with bitmaps.
 #include <optional>
 
+#include "skin/data/BmpFile.h"
 #include "skin/data/BmpInfo.h"
 #include "skin/data/SkinDescription.h"
 #include "skin/data/TProfileText.h"
@@ -12,10 +13,20 @@ namespace {
 
 vcl::TColor Colour(std::uint32_t value) { return static_cast<vcl::TColor>(value); }
 
-// Columns [x, x + width) of `source` as a bitmap of their own.
-void CopyColumns(vcl::TBitmap& source, int x, int width, vcl::TBitmap& dest) {
+// Columns [x, x + width) of `source`, loaded from `file`, as a bitmap of
+// their own.  Cut from the file when it is of the usual kind: that costs a
+// copy, where drawing on bitmaps costs device contexts.
+void CopyColumns(std::span<const std::uint8_t> file, vcl::TBitmap& source, int x, int width, vcl::TBitmap& dest) {
   dest.SetHandle(nullptr);
   if (source.Empty() || width <= 0) return;
+  if (const std::vector<std::uint8_t> cut = CutBmpColumns(file, x, width); !cut.empty()) {
+    try {
+      dest.LoadFromMemory(cut);
+      return;
+    } catch (const std::exception&) {
+      dest.SetHandle(nullptr);
+    }
+  }
   vcl::TBitmap part(width, source.Height());
   BitBlt(part.Canvas().Handle(), 0, 0, width, source.Height(), source.Canvas().Handle(), x, 0, SRCCOPY);
   dest.Assign(part);
@@ -33,9 +44,9 @@ bool TSkinData::ReadDescription(const TSkinReader& reader) {
 
   auto imageSize = [&](const std::string& value) -> std::optional<ImageSize> {
     const std::string member = SkinImageMemberName(value);
-    std::vector<std::uint8_t> bytes;
-    if (member.empty() || !reader.ExtractMember(member, bytes)) return std::nullopt;
-    const std::optional<BmpInfo> info = ReadBmpInfo(bytes);
+    const std::optional<std::size_t> index = member.empty() ? std::nullopt : reader.IndexOf(member);
+    if (!index) return std::nullopt;
+    const std::optional<BmpInfo> info = ReadBmpInfo(reader.Member(*index));
     if (!info) return std::nullopt;
     return ImageSize{info->width, info->height};
   };
@@ -102,6 +113,9 @@ bool TSkinData::ReadDescription(const TSkinReader& reader) {
   SysButtons.clear();
   vcl::TBitmap mdiImage;
   LoadSkinBitmap(mdiImage, d.MdiImage);
+  const std::string mdiMember = SkinImageMemberName(d.MdiImage);
+  const std::optional<std::size_t> mdiIndex = mdiMember.empty() ? std::nullopt : reader.IndexOf(mdiMember);
+  const std::span<const std::uint8_t> mdiFile = mdiIndex ? reader.Member(*mdiIndex) : std::span<const std::uint8_t>{};
   for (const SysButtonDesc& s : d.SysButtons) {
     auto button = std::make_unique<TDataSkinSysButton>(s.Name);
     fill(*button, s);
@@ -112,7 +126,16 @@ bool TSkinData::ReadDescription(const TSkinReader& reader) {
     button->CombineOp = s.CombineOp;
     button->Visibility = s.Visibility;
     button->Visibility1 = s.Visibility1;
-    if (s.MdiIndex >= 0) CopyColumns(mdiImage, s.MdiColumn, s.MdiWidth, button->Image);
+    if (s.MdiIndex >= 0) {
+      CopyColumns(mdiFile, mdiImage, s.MdiColumn, s.MdiWidth, button->Image);
+      // Its frames of the strip drawn for a DPI, when the package has one.
+      RememberDrawnImages(button->Image, mdiMember);
+      if (auto drawn = FDrawnImages.find(&button->Image); drawn != FDrawnImages.end()) {
+        drawn->second.first = kMdiFramesPerButton * s.MdiIndex;
+        drawn->second.count = kMdiFramesPerButton;
+        drawn->second.of = kMdiFrames;
+      }
+    }
     SysButtons.push_back(std::move(button));
   }
   FDrawnImages.erase(&mdiImage);  // the MDI buttons are cut from it, then it goes

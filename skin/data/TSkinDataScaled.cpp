@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <span>
 
+#include "skin/data/BmpFile.h"
+#include "skin/data/BmpInfo.h"
 #include "skin/data/SkinDescription.h"
 #include "skin/data/SkinScaling.h"
 #include "skin/data/TSkinData.h"
@@ -26,6 +28,20 @@ Pixels ReadPixels(vcl::TBitmap& bitmap) {
   p.width = bitmap.Width();
   p.height = bitmap.Height();
   p.data.resize(static_cast<std::size_t>(p.width) * p.height);
+  // The skin's images are DIB sections of 24 or 32 bits: read in place.
+  const vcl::TPixelFormat format = bitmap.PixelFormat();
+  if (format == vcl::pf24bit || format == vcl::pf32bit) {
+    const int step = format == vcl::pf32bit ? 4 : 3;
+    bool direct = true;
+    for (int y = 0; y < p.height && direct; ++y) {
+      const auto* row = static_cast<const std::uint8_t*>(bitmap.ScanLine(y));
+      direct = row != nullptr;
+      for (int x = 0; direct && x < p.width; ++x, row += step)
+        p.data[static_cast<std::size_t>(y) * p.width + x] =
+            row[0] | static_cast<std::uint32_t>(row[1]) << 8 | static_cast<std::uint32_t>(row[2]) << 16;
+    }
+    if (direct) return p;
+  }
   BITMAPINFO bi{};
   bi.bmiHeader.biSize = sizeof bi.bmiHeader;
   bi.bmiHeader.biWidth = p.width;
@@ -42,21 +58,18 @@ Pixels ReadPixels(vcl::TBitmap& bitmap) {
   return p;
 }
 
+// Made as a bitmap file and loaded like a package member: no device context.
 void WritePixels(const Pixels& p, vcl::TBitmap& into) {
   into.SetHandle(nullptr);
   if (p.width <= 0 || p.height <= 0) return;
-  vcl::TBitmap made(p.width, p.height, vcl::pf24bit);
-  for (int y = 0; y < p.height; ++y) {
-    auto* row = static_cast<std::uint8_t*>(made.ScanLine(y));
-    if (!row) return;
-    for (int x = 0; x < p.width; ++x) {
-      const std::uint32_t px = p.At(x, y);
-      row[3 * x] = static_cast<std::uint8_t>(px);
-      row[3 * x + 1] = static_cast<std::uint8_t>(px >> 8);
-      row[3 * x + 2] = static_cast<std::uint8_t>(px >> 16);
-    }
+  try {
+    into.LoadFromMemory(EncodeBmp24(p.width, p.height, p.data));
+  } catch (const std::exception&) {
+    into.SetHandle(nullptr);
   }
-  into.Assign(made);
+  // A fresh image: no see-through settings left from a skin loaded before.
+  into.SetTransparentColor(vcl::clDefault);
+  into.SetTransparent(false);
 }
 
 // A picture the package draws for a scale, as a fresh image (no
@@ -115,8 +128,8 @@ void TSkinData::RememberDrawnImages(const vcl::TBitmap& bitmap, const std::strin
   for (const scaling::DrawnScale& s : scaling::kDrawnScales) {
     const std::string name = scaling::DrawnMemberName(member, s.percent);
     const std::optional<std::size_t> index = name.empty() ? std::nullopt : FReader->IndexOf(name);
-    if (!index || FReader->Member(*index).empty()) continue;
-    FDrawnImages[&bitmap][s.dpi] = *index;
+    if (!index || FReader->Sizes()[*index] <= 0) continue;
+    FDrawnImages[&bitmap].members[s.dpi] = *index;
   }
 }
 
@@ -138,16 +151,24 @@ void TSkinData::BuildScaledCopy(TSkinData& c) {
     auto drawn = FDrawnImages.find(&from);
     if (drawn != FDrawnImages.end() && FDrawnPackage) {
       std::vector<int> available;
-      for (const auto& [d, member] : drawn->second) available.push_back(d);
+      for (const auto& [d, member] : drawn->second.members) available.push_back(d);
       if (const int use = scaling::PickDrawnDpi(dpi, available)) {
+        std::span<const std::uint8_t> picture = FDrawnPackage->Member(drawn->second.members[use]);
+        std::vector<std::uint8_t> columns;
+        if (const DrawnImage& d = drawn->second; d.of > 0) {
+          const std::optional<BmpInfo> info = ReadBmpInfo(picture);
+          const int frame = info ? info->width / d.of : 0;
+          columns = CutBmpColumns(picture, frame * d.first, frame * d.count);
+          picture = columns;
+        }
         // Drawn for this very DPI: the picture is the image, loaded straight
         // into it (no pixels read back and written again, no second copy).
         if (use == dpi) {
-          LoadDrawn(FDrawnPackage->Member(drawn->second[use]), into);
+          LoadDrawn(picture, into);
           if (!into.Empty() && into.Width() == wantW && into.Height() == wantH) return;
         }
         vcl::TBitmap made;
-        LoadDrawn(FDrawnPackage->Member(drawn->second[use]), made);
+        LoadDrawn(picture, made);
         if (!made.Empty()) {
           Pixels p = ReadPixels(made);
           if (use != dpi) p = scaling::ScaleCells(p, cols, rows, dpi, use);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <new>
 
 #include "skin/data/TLZH.h"
 
@@ -47,15 +48,34 @@ std::string LowerAscii(std::string_view text) {
   return s;
 }
 
+TSkinReader::TSkinReader() = default;
+TSkinReader::~TSkinReader() = default;
+TSkinReader::TSkinReader(TSkinReader&&) noexcept = default;
+TSkinReader& TSkinReader::operator=(TSkinReader&&) noexcept = default;
+
 void TSkinReader::Clear() {
   header_ = {};
   archiveSize_ = 0;
-  bytesPastEnd_ = 0;
   names_.clear();
   sizes_.fill(0);
   offsets_.clear();
-  data_.clear();
+  dataStart_ = 0;
+  decoder_.reset();
+  stream_.clear();
   problem_.clear();
+}
+
+const std::uint8_t* TSkinReader::Archive(std::uint64_t bytes) const {
+  decoder_->DecodeTo(static_cast<std::size_t>(bytes));
+  return decoder_->Output().data();
+}
+
+std::size_t TSkinReader::DecodedBytes() const { return decoder_ ? decoder_->Output().size() : 0; }
+
+std::size_t TSkinReader::BytesPastEnd() const {
+  if (!decoder_) return 0;
+  decoder_->DecodeTo(archiveSize_);
+  return decoder_->BytesRead() > stream_.size() ? decoder_->BytesRead() - stream_.size() : 0;
 }
 
 bool TSkinReader::Refuse(std::string why) {
@@ -79,10 +99,14 @@ bool TSkinReader::LoadPackage(std::span<const std::uint8_t> package) {
                   " compressed bytes can hold");
   if (size < 16) return Refuse("archive is too short for its header");
 
-  TLZH decoder(stream);
-  std::vector<std::uint8_t> archive = decoder.Decode(size);
-  bytesPastEnd_ = decoder.BytesRead() > stream.size() ? decoder.BytesRead() - stream.size() : 0;
-  const std::uint8_t* a = archive.data();
+  try {
+    stream_.assign(stream.begin(), stream.end());
+  } catch (const std::bad_alloc&) {
+    throw ElzhException("LZH : Cannot get memory for dictionary tables");
+  }
+  decoder_ = std::make_unique<TLZH>(stream_);
+  decoder_->Begin(size);
+  const std::uint8_t* a = Archive(16);
   header_.version = ReadInt32(a);
   header_.nameListLength = ReadInt32(a + 4);
   header_.reserved1 = ReadInt32(a + 8);
@@ -100,6 +124,7 @@ bool TSkinReader::LoadPackage(std::span<const std::uint8_t> package) {
   const std::int64_t l = header_.nameListLength;
   if (l < 0 || l > static_cast<std::int64_t>(size) - 16)
     return Refuse("name list length " + std::to_string(l) + " does not fit the archive");
+  a = Archive(16 + static_cast<std::uint64_t>(l));
   std::vector<std::string> names =
       SplitLines(std::string_view(reinterpret_cast<const char*>(a + 16), static_cast<std::size_t>(l)));
   if (names.size() > kMaxMembers) return Refuse("more than 1001 member names");
@@ -108,6 +133,7 @@ bool TSkinReader::LoadPackage(std::span<const std::uint8_t> package) {
   if (tableEnd > size) return Refuse("size table runs past the end of the archive");
 
   const std::uint64_t dataSize = size - tableEnd;
+  a = Archive(tableEnd);
   std::vector<std::uint64_t> offsets(n);
   std::uint64_t total = 0;
   for (std::size_t i = 0; i < n; ++i) {
@@ -124,8 +150,7 @@ bool TSkinReader::LoadPackage(std::span<const std::uint8_t> package) {
   names_.reserve(names.size());
   for (const std::string& name : names) names_.push_back(LowerAscii(name));
   offsets_ = std::move(offsets);
-  archive.erase(archive.begin(), archive.begin() + static_cast<std::ptrdiff_t>(tableEnd));
-  data_ = std::move(archive);
+  dataStart_ = tableEnd;
   archiveSize_ = size;
   status_ = PackageStatus::kOk;
   return true;
@@ -133,7 +158,9 @@ bool TSkinReader::LoadPackage(std::span<const std::uint8_t> package) {
 
 std::span<const std::uint8_t> TSkinReader::Member(std::size_t index) const {
   if (index >= names_.size()) return {};
-  return {data_.data() + offsets_[index], static_cast<std::size_t>(sizes_[index])};
+  const std::uint64_t start = dataStart_ + offsets_[index];
+  const std::uint8_t* a = Archive(start + static_cast<std::uint64_t>(sizes_[index]));
+  return {a + start, static_cast<std::size_t>(sizes_[index])};
 }
 
 bool TSkinReader::ExtractMember(std::string_view name, std::vector<std::uint8_t>& dest) const {

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <span>
 #include <string>
@@ -12,6 +13,8 @@
 #include <vector>
 
 namespace vex::skin {
+
+class TLZH;
 
 inline constexpr std::int32_t kPackageVersion = 20000;
 inline constexpr std::size_t kMaxMembers = 1001;
@@ -41,9 +44,21 @@ struct PackageHeader {
 
 class TSkinReader {
  public:
-  // Decompresses and parses a whole package.  False when it is refused or of
-  // another version; then no member can be found.  Throws ElzhException when
-  // memory for decoding cannot be had.
+  TSkinReader();
+  ~TSkinReader();
+  // Moving keeps the decoder's stream where it is (a vector's move takes its
+  // buffer along); copying would not.
+  TSkinReader(TSkinReader&&) noexcept;
+  TSkinReader& operator=(TSkinReader&&) noexcept;
+
+  // Parses a package: its header, name list and size table are decoded and
+  // checked at once, the members as far as they are asked for (the stream
+  // is one piece: a member's bytes come out after all those before it).
+  // The reader keeps its own copy of `package`.  False when it is refused or
+  // of another version; then no member can be found.  Throws ElzhException
+  // when memory for decoding cannot be had; decoding later allocates nothing
+  // and cannot fail (a damaged stream gives damaged members, as it would
+  // decoded whole).
   bool LoadPackage(std::span<const std::uint8_t> package);
 
   PackageStatus Status() const { return status_; }
@@ -62,9 +77,14 @@ class TSkinReader {
   bool ExtractFirstMatch(std::string_view fragment, std::vector<std::uint8_t>& dest, std::string& name) const;
 
   // How many bytes past the end of the compressed stream the decoder asked
-  // for (they read as zero).  A whole package needs none; a cut-off one
-  // still decodes, its members beyond the cut meaningless.
-  std::size_t BytesPastEnd() const { return bytesPastEnd_; }
+  // for (they read as zero), the whole archive decoded.  A whole package
+  // needs none; a cut-off one still decodes, its members beyond the cut
+  // meaningless.
+  std::size_t BytesPastEnd() const;
+
+  // How many archive bytes have been decoded so far (the front of the
+  // archive up to the furthest member asked for).
+  std::size_t DecodedBytes() const;
 
   const PackageHeader& Header() const { return header_; }
   std::uint32_t ArchiveSize() const { return archiveSize_; }  // S
@@ -76,16 +96,19 @@ class TSkinReader {
  private:
   bool Refuse(std::string why);
   void Clear();
+  // The archive's first `bytes` bytes, decoded as far as needed.
+  const std::uint8_t* Archive(std::uint64_t bytes) const;
 
   PackageStatus status_ = PackageStatus::kEmpty;
   std::string problem_;
   PackageHeader header_;
   std::uint32_t archiveSize_ = 0;
-  std::size_t bytesPastEnd_ = 0;
   std::vector<std::string> names_;
   std::array<std::int32_t, kMaxMembers> sizes_{};
-  std::vector<std::uint64_t> offsets_;  // start of each member in data_
-  std::vector<std::uint8_t> data_;      // every archive byte after the size table
+  std::vector<std::uint64_t> offsets_;  // start of each member after the size table
+  std::uint64_t dataStart_ = 0;         // the archive's offset of the first member
+  std::vector<std::uint8_t> stream_;    // the compressed archive
+  std::unique_ptr<TLZH> decoder_;       // decodes on as members are asked for
 };
 
 // Lower-cases A-Z only; bytes of 0x80 and above (GBK) stay as they are.

@@ -1,10 +1,13 @@
 #include "skin/windows/MenuText.h"
 
+#include <array>
 #include <cstddef>
+#include <map>
 #include <vector>
 
 #include "skin/windows/MenuGeometry.h"
 #include "widgets/Handles.h"
+#include "widgets/WindowDpi.h"
 
 namespace vex::skin {
 
@@ -24,11 +27,13 @@ std::string MenuItemText(HMENU menu, UINT item, bool byPosition) {
   return menu::CutMenuText(text.data(), menu::kMenuTextLength, &IsLeadByte);
 }
 
-HFONT MenuFont(bool bold) {
-  static vcl::FontHandle fonts[2];
-  static bool made = false;
-  if (!made) {
-    made = true;
+HFONT MenuFont(bool bold, int dpi) {
+  static const int systemDpi = vcl::SystemDpi();
+  if (dpi <= 0) dpi = systemDpi;
+  // DPI -> normal and bold font; a handful of monitors at most.
+  static std::map<int, std::array<vcl::FontHandle, 2>> fonts;
+  auto [made, isNew] = fonts.try_emplace(dpi);
+  if (isNew) {
     NONCLIENTMETRICSA metrics{};
     metrics.cbSize = offsetof(NONCLIENTMETRICSA, iPaddedBorderWidth);
     LOGFONTA font{};
@@ -36,12 +41,14 @@ HFONT MenuFont(bool bold) {
       font = metrics.lfMenuFont;
     else
       GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof font, &font);
+    // The system's font is at the system's DPI.
+    if (dpi != systemDpi) font.lfHeight = MulDiv(font.lfHeight, dpi, systemDpi);
     font.lfWeight = FW_NORMAL;
-    fonts[0].reset(CreateFontIndirectA(&font));
+    made->second[0].reset(CreateFontIndirectA(&font));
     font.lfWeight = FW_BOLD;
-    fonts[1].reset(CreateFontIndirectA(&font));
+    made->second[1].reset(CreateFontIndirectA(&font));
   }
-  HFONT font = fonts[bold ? 1 : 0].get();
+  HFONT font = made->second[bold ? 1 : 0].get();
   return font ? font : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
 }
 

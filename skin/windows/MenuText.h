@@ -14,7 +14,9 @@ bool IsLeadByte(unsigned char c);
 // characters; empty for an item without text or one that does not exist.
 std::string MenuItemText(HMENU menu, UINT item, bool byPosition);
 // The system's menu font (made once, freed at program end); bold for
-// default items.
-HFONT MenuFont(bool bold = false);
+// default items.  At a `dpi` other than the system's (a window on a monitor
+// of another scale) the same font at that DPI, also made once; 0 is the
+// system's DPI.
+HFONT MenuFont(bool bold = false, int dpi = 0);
 
 }  // namespace vex::skin

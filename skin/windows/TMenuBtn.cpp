@@ -48,7 +48,7 @@ void TMenuBtn::Paint() {
     FrameRect(work, &local, outline.get());
   }
   {
-    vcl::SelectGuard font(work, MenuFont());
+    vcl::SelectGuard font(work, MenuFont(false, FSkinData->Dpi()));
     const vcl::TColor colour = FEnabled ? FSkinData->MenuBarText : FSkinData->ButtonShadow;
     DrawMenuCaption(work, local, FCaption, vcl::ColorToRGB(colour), FEnabled, FForm->HidesAccessKeys());
   }

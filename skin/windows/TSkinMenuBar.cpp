@@ -138,7 +138,7 @@ void TSkinMenuBar::Paint(HDC dc, const RECT& band) {
 
   {
     vcl::DcState state(work);
-    SelectObject(work, MenuFont());
+    SelectObject(work, MenuFont(false, FSkinData->Dpi()));
     SetBkMode(work, TRANSPARENT);
     FPainting = true;
     std::vector<int> widths;

@@ -63,15 +63,16 @@ class SedgePackage : public ::testing::Test {
 };
 Bytes* SedgePackage::package_ = nullptr;
 
-TEST_F(SedgePackage, HoldsThe32ImagesTheirDrawingsForEachScaleAndTheDescriptionLast) {
-  // The images, then each image the program scales drawn for 150%, then
-  // for 200%, in the description's order, then the description.
-  std::vector<std::string> members(kMembers.begin(), kMembers.end() - 1);
+TEST_F(SedgePackage, HoldsTheDescriptionFirstThenThe32ImagesAndTheirDrawingsForEachScale) {
+  // The description (read before anything else), the images, then each
+  // image the program scales drawn for 150%, then for 200%, in the
+  // description's order: a reader at 150% decodes no picture for 200%.
+  std::vector<std::string> members = {kMembers.back()};
+  members.insert(members.end(), kMembers.begin(), kMembers.end() - 1);
   const std::vector<FramedImage> scaled = ScaledImages(Description());
-  ASSERT_EQ(scaled.size(), 29u);  // all but the preview, the MDI strip and the unused group box
+  ASSERT_EQ(scaled.size(), 30u);  // all but the preview and the unused group box
   for (const int percent : {150, 200})
     for (const FramedImage& f : scaled) members.push_back(scaling::DrawnMemberName(f.member, percent));
-  members.push_back(kMembers.back());
   EXPECT_EQ(reader_.Names(), members);
   EXPECT_EQ(reader_.Header().version, 20000);
   // The sizes account for every archive byte after the size table.
@@ -79,7 +80,7 @@ TEST_F(SedgePackage, HoldsThe32ImagesTheirDrawingsForEachScaleAndTheDescriptionL
   for (const std::int32_t s : reader_.Sizes()) total += s;
   EXPECT_EQ(total, static_cast<std::int64_t>(reader_.ArchiveSize()) - 16 - reader_.Header().nameListLength -
                        4 * static_cast<std::int64_t>(members.size()));
-  for (std::size_t i = 0; i + 1 < members.size(); ++i) {
+  for (std::size_t i = 1; i < members.size(); ++i) {
     const auto m = reader_.Member(i);
     ASSERT_GE(m.size(), 2u) << members[i];
     EXPECT_EQ(m[0], 'B');

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <string>
 
 #include "package_test_util.h"
@@ -194,6 +195,47 @@ TEST_F(SkinAtDpi, PicturesDrawnForAScaleAreUsedWhenTheyFit) {
     EXPECT_EQ(s.Right.Image.Width(), 2 * AtDpi(4, c.dpi));
     EXPECT_EQ(s.Bottom.Image.Width(), 1);
     EXPECT_EQ(s.Bottom.Image.Height(), 1);
+  }
+}
+
+// The MDI buttons are cut from one strip; at a DPI each takes its columns
+// of the strip drawn for that scale.
+TEST_F(SkinAtDpi, MdiButtonsAreCutFromTheStripDrawnForTheScale) {
+  // Three buttons of four frames, a colour each: 96 dpi red, green, blue;
+  // drawn for 150% in other colours.
+  auto strip = [](int frame, std::array<std::uint32_t, 3> colours) {
+    vs::test::Bytes bmp = SolidBmp(12 * frame, frame, 0);
+    const int stride = (12 * frame * 3 + 3) & ~3;
+    for (int y = 0; y < frame; ++y)
+      for (int x = 0; x < 12 * frame; ++x) {
+        const std::uint32_t rgb = colours[x / (4 * frame)];
+        std::uint8_t* p = bmp.data() + 54 + y * stride + 3 * x;
+        p[0] = static_cast<std::uint8_t>(rgb), p[1] = static_cast<std::uint8_t>(rgb >> 8);
+        p[2] = static_cast<std::uint8_t>(rgb >> 16);
+      }
+    return bmp;
+  };
+  const std::array<std::uint32_t, 3> plain{0xFF0000, 0x00FF00, 0x0000FF}, drawn{0x101010, 0x202020, 0x303030};
+  const auto package = vs::WritePackage({
+      {"mdi.bmp", strip(4, plain)},
+      {"mdi@150.bmp", strip(6, drawn)},
+      {"skin.ini", vs::test::ToBytes("[MdiControls]\r\nImage=mdi.bmp\r\n")},
+  });
+  ASSERT_TRUE(skin.UseSkinStream(vs::test::Stream(package)));
+  for (const int dpi : {96, 144, 192}) {
+    SCOPED_TRACE(dpi);
+    vs::TSkinData& s = *skin.AtDpi(dpi);
+    int seen = 0;
+    for (const auto& b : s.SysButtons) {
+      if (b->Action < 7 || b->Action > 9) continue;
+      const int i = b->Action - 7;
+      ++seen;
+      EXPECT_EQ(b->Image.Width(), 4 * AtDpi(4, dpi)) << i;
+      EXPECT_EQ(b->Image.Height(), AtDpi(4, dpi)) << i;
+      // At 192 dpi (no picture for 200%) the 150% picture enlarged.
+      EXPECT_EQ(PixelAt(b->Image, 1, 1), dpi == 96 ? plain[i] : drawn[i]) << i;
+    }
+    EXPECT_EQ(seen, 3);
   }
 }
 

@@ -2,9 +2,11 @@
 // check and every damaged or hostile package it must refuse.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 #include "package_test_util.h"
+#include "skin/data/LzhufTree.h"
 #include "skin/data/SkinPackageWriter.h"
 #include "skin/data/TLZH.h"
 #include "skin/data/TSkinReader.h"
@@ -141,6 +143,30 @@ TEST(SkinReader, ACutOffPackageStillLoadsButTellsHowFarItRanShort) {
   EXPECT_EQ(r.Names().size(), 2u);
   EXPECT_FALSE(r.LoadPackage(Compress(RawArchive("a\r\n", {-1}, {}))));
   EXPECT_EQ(r.BytesPastEnd(), 0u);
+}
+
+// Members are decoded as far as they are asked for, in any order, and read
+// the same as from the archive decoded whole; a reader moved keeps reading.
+TEST(SkinReader, DecodesOnlyAsFarAsTheMembersAskedFor) {
+  std::vector<PackageMember> members;
+  for (int m = 0; m < 3; ++m) {
+    Bytes bytes(20000);
+    for (std::size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<std::uint8_t>((i * (7919 + m)) % 251);
+    members.push_back({"m" + std::to_string(m) + ".bmp", bytes});
+  }
+  const Bytes package = WritePackage(members);
+  TSkinReader first;
+  ASSERT_TRUE(first.LoadPackage(package));
+  TSkinReader r = std::move(first);
+  EXPECT_LT(r.DecodedBytes(), 1000u) << "only the header, names and sizes";
+  std::size_t end = r.ArchiveSize() - 3 * 20000;  // where the members start
+  for (const std::size_t i : {std::size_t{0}, std::size_t{2}, std::size_t{1}}) {
+    const auto m = r.Member(i);
+    EXPECT_TRUE(std::equal(m.begin(), m.end(), members[i].data.begin(), members[i].data.end())) << i;
+    end = std::max(end, r.ArchiveSize() - 20000 * (2 - i));
+    EXPECT_GE(r.DecodedBytes(), end) << i;
+    EXPECT_LT(r.DecodedBytes(), end + lzhuf::kMaxMatch) << i << ": nothing decoded past the member";
+  }
 }
 
 // --- refused packages ------------------------------------------------------

@@ -11,6 +11,7 @@
 
 #include "skin/data/SkinScaling.h"
 #include "skin/windows/TNCObject.h"
+#include "skin/windows/TSkinMenuBar.h"
 #include "widgets/WindowDpi.h"
 #include "skin_window_fixture.h"
 #include "win_test_support.h"
@@ -164,6 +165,8 @@ TEST_F(SkinAtDisplayDpi, MovingToAnotherDpiAndBackRestoresTheFrame) {
 // system's own bar height at that DPI (within a pixel of SM_CYMENU scaled,
 // as Windows and Wine round font heights their own way), the client area
 // starting right under it, and the height back exactly on the way back.
+// Its captions are written in the menu font at that DPI: their buttons
+// grow and shrink with it.
 TEST_F(SkinAtDisplayDpi, TheMenuBarTakesItsHeightAtTheWindowsDpi) {
   HMENU bar = CreateMenu();
   AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(CreatePopupMenu()), "&File");
@@ -185,6 +188,13 @@ TEST_F(SkinAtDisplayDpi, TheMenuBarTakesItsHeightAtTheWindowsDpi) {
     return origin.y - window.top;
   };
   EXPECT_EQ(clientTop(), frame->FTopHeight + atDpi);
+  auto buttonWidth = [frame] {
+    frame->PaintFrame();
+    auto* menuBar = dynamic_cast<TSkinMenuBar*>(frame->FMenuBar.get());
+    return menuBar && menuBar->Count() > 1 ? menuBar->Button(1)->FRect.right - menuBar->Button(1)->FRect.left : 0;
+  };
+  const int widthAtDpi = buttonWidth();
+  ASSERT_GT(widthAtDpi, 0);
 
   RECT before{};
   GetWindowRect(h, &before);
@@ -195,12 +205,17 @@ TEST_F(SkinAtDisplayDpi, TheMenuBarTakesItsHeightAtTheWindowsDpi) {
   EXPECT_NEAR(frame->FMenuHeight, MulDiv(GetSystemMetrics(SM_CYMENU), other, vcl::SystemDpi()), 1);
   EXPECT_NE(frame->FMenuHeight, atDpi);
   EXPECT_EQ(clientTop(), frame->FTopHeight + frame->FMenuHeight);
+  if (other > dpi)
+    EXPECT_GT(buttonWidth(), widthAtDpi) << "the caption in the font at " << other << " dpi";
+  else
+    EXPECT_LT(buttonWidth(), widthAtDpi) << "the caption in the font at " << other << " dpi";
   vex::test::SaveWindowPng(h, Shot(dpi, ("menu-bar-at-" + std::to_string(other)).c_str()));
 
   SendMessageA(h, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&before));
   vex::test::PumpPending();
   EXPECT_EQ(frame->FMenuHeight, atDpi);
   EXPECT_EQ(clientTop(), frame->FTopHeight + atDpi);
+  EXPECT_EQ(buttonWidth(), widthAtDpi);
 }
 
 }  // namespace

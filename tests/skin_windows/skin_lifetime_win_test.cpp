@@ -11,6 +11,8 @@
 #include <functional>
 
 #include "poisoned_heap.h"
+#include "skin/controls/ControlDispatch.h"
+#include "skin/controls/TSkinButton.h"
 #include "skin/windows/SkinMessages.h"
 #include "skin/windows/TNCObject.h"
 #include "skin_window_fixture.h"
@@ -243,6 +245,44 @@ TEST_F(SkinLifetime, AWindowClosedFromItsHoverTickLosesItsFrameAfterTheTick) {
   }
   EXPECT_FALSE(IsWindow(w.Handle()));
   EXPECT_EQ(SkinManager()->FindFrame(w.Handle()), nullptr);
+}
+
+// A button becoming hot first tells the previous hot button that the mouse
+// has left; the application's handler of that closes the window.  Neither
+// the frame nor the new hot button's skinner may be touched once freed,
+// whether the button became hot through its own mouse message (its skinner
+// held by that message) or by a direct call (held by nothing else).
+TEST_F(SkinLifetime, AWindowClosedWhileAButtonBecomesHotIsNotTouchedAfter) {
+  vex::test::GuardObjectsOfSize(sizeof(TSkinForm));
+  vex::test::GuardObjectsOfSize(sizeof(TSkinButton));
+  struct Case {
+    const char* name;
+    std::function<void(TSkinControl&, HWND)> becomeHot;
+  };
+  const Case cases[] = {
+      {"mouse message", [](TSkinControl&, HWND b) { SendMessageA(b, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5)); }},
+      {"direct call", [](TSkinControl& s, HWND) { s.BecomeHot(); }},
+  };
+  for (const Case& c : cases) {
+    LogWindow w(WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, {100, 100, 400, 300});
+    HWND buttons[2] = {};
+    for (int i = 0; i < 2; ++i)
+      buttons[i] = CreateWindowExA(0, "BUTTON", "OK", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 10, 10 + 30 * i, 80, 24,
+                                   w.Handle(), nullptr, GetModuleHandleA(nullptr), nullptr);
+    SetPropA(buttons[0], "VexOldProc",
+             reinterpret_cast<HANDLE>(
+                 SetWindowLongPtrA(buttons[0], GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ClosingButtonProc))));
+    TSkinForm* frame = ShowSkinned(w.Handle());
+    ASSERT_NE(frame, nullptr) << c.name;
+    SendMessageA(buttons[0], WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+    ASSERT_EQ(frame->HotControl, FindSkinner(*frame, buttons[0])) << c.name;
+    TSkinControl* second = FindSkinner(*frame, buttons[1]);
+    ASSERT_NE(second, nullptr) << c.name;
+    c.becomeHot(*second, buttons[1]);
+    EXPECT_FALSE(IsWindow(w.Handle())) << c.name;
+    EXPECT_EQ(SkinManager()->FindFrame(w.Handle()), nullptr) << c.name;
+    vex::test::PumpPending();
+  }
 }
 
 }  // namespace

@@ -4,8 +4,10 @@
 // into DIR, those the description FILE has scaled also drawn for 150% and
 // 200% as NAME@150.bmp and NAME@200.bmp (members for 144 and 192 dpi),
 // copies the description FILE beside them, renders the preview sheet and
-// writes the package member order (images, then the description) one name
-// per line.  --samples writes just the sample windows at twice their size,
+// writes the package member order one name per line: the description, the
+// images, those for 150%, those for 200% (a reader decodes the package only
+// as far as the members it uses, so a window at 150% never waits for the
+// pictures for 200%).  --samples writes just the sample windows at twice their size,
 // for a close look.
 //   skingen --stream PKG OUT
 // writes PKG with its 32-bit little-endian length in front, the way a form
@@ -90,6 +92,15 @@ int main(int argc, char** argv) {
   fs::create_directories(out, ec);
   const std::vector<skinart::SkinImage> images = skin->draw();
   std::string order;
+  if (!ini.empty()) {
+    const fs::path name = fs::path(ini).filename();
+    fs::copy_file(ini, fs::path(out) / name, fs::copy_options::overwrite_existing, ec);
+    if (ec) {
+      std::fprintf(stderr, "skingen: cannot copy %s: %s\n", ini.c_str(), ec.message().c_str());
+      return 1;
+    }
+    order = name.string() + "\n";
+  }
   for (const skinart::SkinImage& img : images) {
     if (!skinart::WriteBmp24((fs::path(out) / img.name).string(), img.pixels)) {
       std::fprintf(stderr, "skingen: cannot write %s in %s\n", img.name.c_str(), out.c_str());
@@ -121,15 +132,6 @@ int main(int argc, char** argv) {
         order += name + "\n";
       }
     }
-  }
-  if (!ini.empty()) {
-    const fs::path name = fs::path(ini).filename();
-    fs::copy_file(ini, fs::path(out) / name, fs::copy_options::overwrite_existing, ec);
-    if (ec) {
-      std::fprintf(stderr, "skingen: cannot copy %s: %s\n", ini.c_str(), ec.message().c_str());
-      return 1;
-    }
-    order += name.string() + "\n";
   }
   if (!orderFile.empty()) {
     std::ofstream f(orderFile, std::ios::binary);
