@@ -211,17 +211,6 @@ void TFormIconExplorer::StopReading() {
   SetCaption(kCaption);
 }
 
-bool TFormIconExplorer::AddListIcon(const std::string& path, int index) {
-  // The list's images are 32 pixels at 96 dpi and as many more as the
-  // window's DPI asks, each made from the icon's own image of that size.
-  TIcon icon;
-  icon.SetHandle(ExtractIconAt(path, index, ImageList1->Width()));
-  if (icon.Empty()) return false;
-  // Straight into the list's handle, which the list view shares: AddIcon
-  // would hand the image list to the list view again for every icon.
-  return ImageList_ReplaceIcon(ImageList1->Handle(), -1, icon.Handle()) >= 0;
-}
-
 void TFormIconExplorer::LoadIconsFromFile(const std::string& path) {
   FOpenedFiles.push_back(path);
   FReader->Add(Handle(), path);

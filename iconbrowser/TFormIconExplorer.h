@@ -116,9 +116,6 @@ class TFormIconExplorer : public vcl::TForm {
   void Image2MouseEnter(vcl::TObject* Sender);
   void Image2MouseLeave(vcl::TObject* Sender);
 
-  // Appends icon `index` of `path` at the list's size; false when the list
-  // cannot take it.
-  bool AddListIcon(const std::string& path, int index);
   void DrawPreviews(int index);
   void ClearPreviews();
   void ComposeSet(int index, int size);
