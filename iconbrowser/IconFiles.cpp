@@ -4,7 +4,25 @@
 
 #include <algorithm>
 
+#include "iconbrowser/IconCells.h"
+#include "iconbrowser/LittleEndian.h"
+
 namespace vex::iconbrowser {
+
+namespace {
+// A file opened for reading, closed with this.
+struct OpenFile {
+  HANDLE h;
+  explicit OpenFile(const std::string& path)
+      : h(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)) {}
+  ~OpenFile() {
+    if (h != INVALID_HANDLE_VALUE) CloseHandle(h);
+  }
+  OpenFile(const OpenFile&) = delete;
+  OpenFile& operator=(const OpenFile&) = delete;
+};
+}  // namespace
 
 int IconCount(const std::string& path) {
   const auto n = reinterpret_cast<INT_PTR>(ExtractIconA(GetModuleHandleA(nullptr), path.c_str(), static_cast<UINT>(-1)));
@@ -53,6 +71,34 @@ std::vector<IndexedIcon> ExtractAllIcons(const std::string& path, int size) {
     first += batch;
     batch *= 2;
   }
+}
+
+std::optional<PlainIcons> ReadPlainIcons(const std::string& path, int size) {
+  const int cell = size > 0 ? size : GetSystemMetrics(SM_CXICON);
+  if (size <= 0 && GetSystemMetrics(SM_CYICON) != cell) return std::nullopt;
+  const OpenFile file(path);
+  if (file.h == INVALID_HANDLE_VALUE) return std::nullopt;
+  const FileReader read = [&file](std::uint64_t offset, std::size_t count, std::uint8_t* into) {
+    OVERLAPPED at{};
+    at.Offset = static_cast<DWORD>(offset);
+    at.OffsetHigh = static_cast<DWORD>(offset >> 32);
+    DWORD got = 0;
+    return count <= 0xFFFFFFFFu && ReadFile(file.h, into, static_cast<DWORD>(count), &got, &at) && got == count;
+  };
+  std::optional<PeIcons> pe = ReadPeIcons(read);
+  if (!pe) return std::nullopt;
+  PlainIcons plain{std::move(*pe), {}};
+  for (std::size_t k = 0; k < plain.file.GroupCount(); ++k) {
+    const auto group = plain.file.Group(k);
+    // The system reads as many entries as the directory claims.
+    if (group.size() < 6 || group.size() < 6 + 14 * std::size_t{le::Get16(group, 4)}) return std::nullopt;
+    const int id = LookupIconIdFromDirectoryEx(const_cast<PBYTE>(group.data()), TRUE, cell, cell, LR_DEFAULTCOLOR);
+    const auto image = plain.file.Icon(static_cast<unsigned>(id));
+    if (id <= 0 || image.empty()) continue;  // the shell makes no icon of this group either
+    if (!IsPlainIconImage(image, cell)) return std::nullopt;
+    plain.images.emplace_back(static_cast<int>(k), image);
+  }
+  return plain;
 }
 
 void ListDirectoryWin32(const std::string& pattern, const std::function<void(const std::string& name)>& each) {

@@ -3,10 +3,15 @@
 // files, and the names in a folder.
 #include <windows.h>
 
+#include <cstdint>
+#include <optional>
+#include <span>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "iconbrowser/IconSources.h"
+#include "iconbrowser/PeIcons.h"
 #include "widgets/Handles.h"
 
 namespace vex::iconbrowser {
@@ -35,6 +40,18 @@ struct IndexedIcon {
 // range.  Icons the shell could not make are left out; nothing for a file
 // without icons.  Safe on any thread.
 std::vector<IndexedIcon> ExtractAllIcons(const std::string& path, int size = 0);
+
+// The icons ExtractAllIcons would give, as the resource images they are made
+// of, when every one is a plain image of `size` pixels (IsPlainIconImage):
+// such images need no icon made of them at all.  Chosen among each group's
+// images by the system, as the shell chooses.  Nothing when any is not
+// plain, or the file is anything but a program or library whose icon
+// resources are in order: ExtractAllIcons reads those.  Safe on any thread.
+struct PlainIcons {
+  PeIcons file;  // holds the images' bytes
+  std::vector<std::pair<int, std::span<const std::uint8_t>>> images;  // index within the file, image
+};
+std::optional<PlainIcons> ReadPlainIcons(const std::string& path, int size = 0);
 
 // The directory listing FindIconSources uses: FindFirstFileA/FindNextFileA.
 void ListDirectoryWin32(const std::string& pattern, const std::function<void(const std::string& name)>& each);

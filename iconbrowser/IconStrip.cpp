@@ -1,5 +1,7 @@
 #include "iconbrowser/IconStrip.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <utility>
 
 namespace vex::iconbrowser {
@@ -25,12 +27,12 @@ bool IsCell(HBITMAP bitmap, int cell, int bits) {
          b.bmBitsPixel == bits;
 }
 
-}  // namespace
+bool FitsOneStrip(std::size_t count, int cell) {
+  return count > 0 && cell > 0 && count <= static_cast<std::size_t>(0x7FFF / cell);
+}
 
-IconStrip MakeIconStrip(const HICON* icons, std::size_t count, int cell) {
-  IconStrip strip;
-  if (count == 0 || cell <= 0 || count > static_cast<std::size_t>(0x7FFF / cell)) return strip;
-  const int width = static_cast<int>(count) * cell;
+// The strip's colour bitmap: a bottom-up 32-bit DIB section.
+vcl::BitmapHandle StripColour(int width, int cell, void** bits) {
   BITMAPINFO bi{};
   bi.bmiHeader.biSize = sizeof bi.bmiHeader;
   bi.bmiHeader.biWidth = width;
@@ -38,8 +40,38 @@ IconStrip MakeIconStrip(const HICON* icons, std::size_t count, int cell) {
   bi.bmiHeader.biPlanes = 1;
   bi.bmiHeader.biBitCount = 32;
   bi.bmiHeader.biCompression = BI_RGB;
+  return vcl::BitmapHandle(CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, bits, nullptr, 0));
+}
+
+}  // namespace
+
+IconStrip MakeIconStrip(const CellStripBits& bits) {
+  IconStrip strip;
+  const auto count = static_cast<std::size_t>(bits.count);
+  if (!FitsOneStrip(count, bits.cell)) return strip;
+  const int width = bits.count * bits.cell;
+  void* colourBits = nullptr;
+  vcl::BitmapHandle colour = StripColour(width, bits.cell, &colourBits);
+  const auto rows = static_cast<std::size_t>(bits.cell);
+  if (!colour || bits.colour.size() != static_cast<std::size_t>(width) * rows * 4 ||
+      bits.mask.size() != (static_cast<std::size_t>(width) + 15) / 16 * 2 * rows)
+    return strip;
+  std::copy(bits.colour.begin(), bits.colour.end(), static_cast<std::uint8_t*>(colourBits));
+  vcl::BitmapHandle mask(CreateBitmap(width, bits.cell, 1, 1, bits.mask.data()));
+  if (!mask) return strip;
+  strip.cell = bits.cell;
+  strip.count = bits.count;
+  strip.colour = std::move(colour);
+  strip.mask = std::move(mask);
+  return strip;
+}
+
+IconStrip MakeIconStrip(const HICON* icons, std::size_t count, int cell) {
+  IconStrip strip;
+  if (!FitsOneStrip(count, cell)) return strip;
+  const int width = static_cast<int>(count) * cell;
   void* bits = nullptr;
-  vcl::BitmapHandle colour(CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0));
+  vcl::BitmapHandle colour = StripColour(width, cell, &bits);
   vcl::BitmapHandle mask(CreateBitmap(width, cell, 1, 1, nullptr));
   vcl::DcHandle to(CreateCompatibleDC(nullptr)), from(CreateCompatibleDC(nullptr));
   if (!colour || !mask || !to || !from) return strip;

@@ -9,6 +9,7 @@
 
 #include <cstddef>
 
+#include "iconbrowser/IconCells.h"
 #include "widgets/Handles.h"
 
 namespace vex::iconbrowser {
@@ -26,5 +27,8 @@ struct IconStrip {
 // cannot be made: such icons go into the list one by one as before.  The
 // icons stay the caller's.
 IconStrip MakeIconStrip(const HICON* icons, std::size_t count, int cell);
+// The same from the images' bits (MakeCellStripBits), without making icons
+// of them first.  An empty strip when the bitmaps cannot be made.
+IconStrip MakeIconStrip(const CellStripBits& bits);
 
 }  // namespace vex::iconbrowser

@@ -24,8 +24,10 @@ struct GroupEntry {
 #pragma pack(pop)
 
 // An icon image as a resource holds it: the header (height doubled for the
-// mask), 32-bit colour rows bottom-up, then an all-opaque mask.
-std::vector<std::uint8_t> IconImage(std::uint32_t rgb, int side = 32) {
+// mask), 32-bit colour rows bottom-up, then an all-opaque mask.  Masked: no
+// alpha at all, and a mask that makes the rim's left and bottom edges and
+// every third pixel of the rest transparent.
+std::vector<std::uint8_t> IconImage(std::uint32_t rgb, int side = 32, bool masked = false) {
   BITMAPINFOHEADER h{};
   h.biSize = sizeof h;
   h.biWidth = side;
@@ -39,9 +41,13 @@ std::vector<std::uint8_t> IconImage(std::uint32_t rgb, int side = 32) {
       const bool rim = x < 2 || y < 2 || x >= side - 2 || y >= side - 2;
       const std::uint32_t c = rim ? 0x202020 : rgb;
       bytes.insert(bytes.end(), {static_cast<std::uint8_t>(c), static_cast<std::uint8_t>(c >> 8),
-                                 static_cast<std::uint8_t>(c >> 16), 0xFF});
+                                 static_cast<std::uint8_t>(c >> 16), masked ? std::uint8_t{0} : std::uint8_t{0xFF}});
     }
-  bytes.insert(bytes.end(), static_cast<std::size_t>((side + 31) / 32 * 4 * side), 0);
+  const std::size_t stride = static_cast<std::size_t>((side + 31) / 32 * 4), maskAt = bytes.size();
+  bytes.insert(bytes.end(), stride * static_cast<std::size_t>(side), 0);
+  for (int y = 0; masked && y < side; ++y)
+    for (int x = 0; x < side; ++x)
+      if (x < 2 || y < 2 || (x + y) % 3 == 0) bytes[maskAt + y * stride + x / 8] |= static_cast<std::uint8_t>(0x80 >> (x % 8));
   return bytes;
 }
 
@@ -60,13 +66,13 @@ std::uint32_t Hue(int i, int count) {
 
 }  // namespace
 
-bool WriteIconLibrary(const std::string& from, const std::string& path, int count) {
+bool WriteIconLibrary(const std::string& from, const std::string& path, int count, bool masked) {
   if (!CopyFileA(from.c_str(), path.c_str(), FALSE)) return false;
   HANDLE update = BeginUpdateResourceA(path.c_str(), TRUE);
   if (!update) return false;
   bool ok = true;
   for (int i = 0; i < count && ok; ++i) {
-    std::vector<std::uint8_t> image = IconImage(Hue(i, count), 32);
+    std::vector<std::uint8_t> image = IconImage(Hue(i, count), 32, masked);
     const WORD id = static_cast<WORD>(i + 1);
     ok = UpdateResourceA(update, RT_ICON, MAKEINTRESOURCEA(id), MAKELANGID(LANG_NEUTRAL, SUBLANG_NEUTRAL),
                          image.data(), static_cast<DWORD>(image.size()));

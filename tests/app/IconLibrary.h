@@ -9,8 +9,8 @@
 namespace vex::app::test {
 
 // Writes `path` from the program `from`; false when the resources cannot be
-// written.
-bool WriteIconLibrary(const std::string& from, const std::string& path, int count);
+// written.  Masked: icons without alpha, whose AND masks cut holes in them.
+bool WriteIconLibrary(const std::string& from, const std::string& path, int count, bool masked = false);
 
 // One icon whose group holds an image per entry, each a square of its own
 // colour (rim included) at that size; 256 pixels and more stored as PNG, as

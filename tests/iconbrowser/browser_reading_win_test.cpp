@@ -112,13 +112,15 @@ bool AllThreadsGone(TFormIconExplorer& f) {
 }  // namespace
 
 TEST_F(BrowserTest, FullReadingListsWhatTheOneByOneReadingListed) {
-  // Libraries of 0, 1, 2, 3 and many icons, a directory named like an
-  // executable and a text file named like one.
+  // Libraries of 0, 1, 2, 3 and many icons, one whose only image the shell
+  // must shrink, a directory named like an executable and a text file named
+  // like one.
   CopyFileA(Fixture("icons1.dll").c_str(), target.File("one.dll").c_str(), FALSE);
+  ASSERT_TRUE(vex::app::test::WriteSizedIconLibrary(Fixture("icons0.dll"), target.File("large.dll"), {{48, 0x2040C0}}));
   ASSERT_TRUE(vex::app::test::WriteIconLibrary(Fixture("icons0.dll"), target.File("many.exe"), 300));
   target.Write("notes.exe", "no program");
   const std::vector<Item> expected = OneByOneReading(target.Path());
-  ASSERT_EQ(expected.size(), 306u);
+  ASSERT_EQ(expected.size(), 307u);
 
   TFormIconExplorer& f = Form();
   std::vector<Item> listed;

@@ -8,10 +8,15 @@
 
 #include <thread>
 
+#include "../app/IconLibrary.h"
+#include "iconbrowser/IconFiles.h"
 #include "iconbrowser/IconGdi.h"
 #include "iconbrowser/IconStrip.h"
+#include "test_folder.h"
 
 using namespace vex::iconbrowser;
+using vex::test::Fixture;
+using vex::test::TempFolder;
 
 namespace {
 
@@ -87,6 +92,52 @@ TEST(IconStrip, IconsItCannotHoldAsTheyAreGiveNoStrip) {
   }
   const HICON alone = large.get();
   EXPECT_EQ(MakeIconStrip(&alone, 1, 48).count, 1) << "at its own size it goes";
+}
+
+TEST(IconStrip, PlainImagesReadFromTheFileMakeTheStripTheShellsIconsWouldMake) {
+  const TempFolder dir;
+  ASSERT_TRUE(vex::app::test::WriteIconLibrary(Fixture("icons0.dll"), dir.File("many.dll"), 20));
+  ASSERT_TRUE(vex::app::test::WriteIconLibrary(Fixture("icons0.dll"), dir.File("masked.dll"), 3, true));
+  ASSERT_TRUE(vex::app::test::WriteSizedIconLibrary(Fixture("icons0.dll"), dir.File("large.dll"), {{48, 0x2040C0}}));
+  dir.Write("notes.exe", "no program");
+  const struct {
+    std::string file;
+    int size;
+    int plain;  // images read straight from the file; -1: left to the shell
+  } cases[] = {
+      {Fixture("icons3.dll"), 0, 3},      // with alpha and a mask
+      {Fixture("icons3.dll"), 48, 3},     // the 48-pixel images, as at 150%
+      {dir.File("many.dll"), 0, 20},      // opaque, more than one strip
+      {dir.File("masked.dll"), 0, 3},     // no alpha: the mask alone cuts the holes
+      {Fixture("icons0.dll"), 0, 0},      // no icons
+      {dir.File("large.dll"), 0, -1},     // only an image the shell must shrink
+      {dir.File("notes.exe"), 0, -1},     // no program
+      {dir.File("missing.dll"), 0, -1},
+  };
+  for (const auto& c : cases) {
+    const std::optional<PlainIcons> plain = ReadPlainIcons(c.file, c.size);
+    ASSERT_EQ(plain ? static_cast<int>(plain->images.size()) : -1, c.plain) << c.file << " " << c.size;
+    if (!plain || plain->images.empty()) continue;
+    // The strip of the images, against the shell's icons one by one.
+    const int cell = c.size ? c.size : GetSystemMetrics(SM_CXICON);
+    std::vector<std::span<const std::uint8_t>> images;
+    for (const auto& [index, image] : plain->images) images.push_back(image);
+    const IconStrip strip = MakeIconStrip(MakeCellStripBits(images, cell));
+    ASSERT_EQ(strip.count, c.plain) << c.file;
+    vcl::ImageListHandle byStrip(ImageList_Create(cell, cell, ILC_COLOR32 | ILC_MASK, 4, 4));
+    vcl::ImageListHandle byShell(ImageList_Create(cell, cell, ILC_COLOR32 | ILC_MASK, 4, 4));
+    ASSERT_EQ(ImageList_Add(byStrip.get(), strip.colour.get(), strip.mask.get()), 0);
+    const std::vector<IndexedIcon> icons = ExtractAllIcons(c.file, c.size);
+    ASSERT_EQ(icons.size(), plain->images.size()) << c.file;
+    for (std::size_t k = 0; k < icons.size(); ++k) {
+      EXPECT_EQ(icons[k].index, plain->images[k].first) << c.file;
+      ImageList_ReplaceIcon(byShell.get(), -1, icons[k].icon.get());
+      const IconPixels a = ListImage(byStrip.get(), static_cast<int>(k)), b = ListImage(byShell.get(), static_cast<int>(k));
+      ASSERT_FALSE(a.Empty()) << c.file << " " << k;
+      EXPECT_EQ(a.colour, b.colour) << c.file << " " << k;
+      EXPECT_EQ(a.transparent, b.transparent) << c.file << " " << k;
+    }
+  }
 }
 
 }  // namespace
