@@ -32,45 +32,34 @@ constexpr std::size_t kGroupDir = 0x20, kIconDir = 0x48, kLanguages = 0x70, kDat
 // as names are), a group numbered 5, and the images numbered 1 and 2.
 Bytes Library() {
   Bytes f(kRaw, 0);
-  f[0] = 'M', f[1] = 'Z';
-  Put(f, 0x3C, kPe);
+  std::memcpy(&f[0], "MZ", 2);
   std::memcpy(&f[kPe], "PE\0\0", 4);
-  Put(f, kPe + 6, 1, 2);      // one section
-  Put(f, kPe + 20, 240, 2);   // optional header size
-  Put(f, kOptional, 0x20B, 2);
-  Put(f, kOptional + 108, 16);  // data directories
-  Put(f, kOptional + 112 + 16, kAddress);
-  Put(f, kOptional + 112 + 20, 0x400);
   std::memcpy(&f[kSection], ".rsrc", 5);
-  Put(f, kSection + 8, 0x400);
-  Put(f, kSection + 12, kAddress);
-  Put(f, kSection + 16, 0x400);
-  Put(f, kSection + 20, kRaw);
+  // {offset, value, bytes}: the headers' fields that matter to the reader.
+  const std::size_t fields[][3] = {
+      {0x3C, kPe, 4},        {kPe + 6, 1, 2},          {kPe + 20, 240, 2},          {kOptional, 0x20B, 2},
+      {kOptional + 108, 16, 4},  {kOptional + 128, kAddress, 4}, {kOptional + 132, 0x400, 4}, {kSection + 8, 0x400, 4},
+      {kSection + 12, kAddress, 4}, {kSection + 16, 0x400, 4},  {kSection + 20, kRaw, 4}};
+  for (const auto& [at, value, size] : fields) Put(f, at, static_cast<std::uint32_t>(value), static_cast<int>(size));
 
   Bytes r(0x400, 0);
-  auto dir = [&](std::size_t at, int named, int ids) {
+  constexpr std::uint32_t sub = 0x80000000u;
+  auto dir = [&](std::size_t at, int named, std::vector<std::pair<std::uint32_t, std::uint32_t>> entries) {
     Put(r, at + 12, named, 2);
-    Put(r, at + 14, ids, 2);
+    Put(r, at + 14, static_cast<std::uint32_t>(entries.size()) - named, 2);
+    for (std::size_t k = 0; k < entries.size(); ++k) {
+      Put(r, at + 16 + 8 * k, entries[k].first);
+      Put(r, at + 20 + 8 * k, entries[k].second);
+    }
   };
-  auto entry = [&](std::size_t dirAt, int k, std::uint32_t name, std::uint32_t offset) {
-    Put(r, dirAt + 16 + 8 * k, name);
-    Put(r, dirAt + 16 + 8 * k + 4, offset);
-  };
-  dir(0, 0, 2);
-  entry(0, 0, 3, 0x80000000u | kIconDir);
-  entry(0, 1, 14, 0x80000000u | kGroupDir);
-  dir(kGroupDir, 1, 1);
-  entry(kGroupDir, 0, 0x80000000u | 0x3F0, 0x80000000u | kLanguages);
-  entry(kGroupDir, 1, 5, 0x80000000u | (kLanguages + 0x18));
-  dir(kIconDir, 0, 2);
-  entry(kIconDir, 0, 1, 0x80000000u | (kLanguages + 0x30));
-  entry(kIconDir, 1, 2, 0x80000000u | (kLanguages + 0x48));
+  dir(0, 0, {{3, sub | kIconDir}, {14, sub | kGroupDir}});
+  dir(kGroupDir, 1, {{sub | 0x3F0, sub | kLanguages}, {5, sub | (kLanguages + 0x18)}});
+  dir(kIconDir, 0, {{1, sub | (kLanguages + 0x30)}, {2, sub | (kLanguages + 0x48)}});
   // Each resource in one language; its data entry names 8 bytes of data.
-  for (int k = 0; k < 4; ++k) {
-    const std::size_t lang = kLanguages + 0x18 * k, data = kDataEntries + 16 * k;
-    dir(lang, 0, 1);
-    entry(lang, 0, 0x409, static_cast<std::uint32_t>(data));
-    Put(r, data, static_cast<std::uint32_t>(kAddress + kData + 8 * k));
+  for (std::uint32_t k = 0; k < 4; ++k) {
+    const std::uint32_t data = kDataEntries + 16 * k;
+    dir(kLanguages + 0x18 * k, 0, {{0x409, data}});
+    Put(r, data, kAddress + kData + 8 * k);
     Put(r, data + 4, 8);
     for (int i = 0; i < 8; ++i) r[kData + 8 * k + i] = static_cast<std::uint8_t>(0x10 * (k + 1) + i);
   }
