@@ -66,20 +66,20 @@ std::uint32_t Hue(int i, int count) {
 
 }  // namespace
 
-bool WriteIconLibrary(const std::string& from, const std::string& path, int count, bool masked) {
+bool WriteIconLibrary(const std::string& from, const std::string& path, int count, bool masked, int side) {
   if (!CopyFileA(from.c_str(), path.c_str(), FALSE)) return false;
   HANDLE update = BeginUpdateResourceA(path.c_str(), TRUE);
   if (!update) return false;
   bool ok = true;
   for (int i = 0; i < count && ok; ++i) {
-    std::vector<std::uint8_t> image = IconImage(Hue(i, count), 32, masked);
+    std::vector<std::uint8_t> image = IconImage(Hue(i, count), side, masked);
     const WORD id = static_cast<WORD>(i + 1);
     ok = UpdateResourceA(update, RT_ICON, MAKEINTRESOURCEA(id), MAKELANGID(LANG_NEUTRAL, SUBLANG_NEUTRAL),
                          image.data(), static_cast<DWORD>(image.size()));
     struct {
       GroupHeader header;
       GroupEntry entry;
-    } group{{0, 1, 1}, {32, 32, 0, 0, 1, 32, static_cast<DWORD>(image.size()), id}};
+    } group{{0, 1, 1}, {static_cast<BYTE>(side), static_cast<BYTE>(side), 0, 0, 1, 32, static_cast<DWORD>(image.size()), id}};
     ok = ok && UpdateResourceA(update, RT_GROUP_ICON, MAKEINTRESOURCEA(id), MAKELANGID(LANG_NEUTRAL, SUBLANG_NEUTRAL),
                                &group, sizeof group);
   }

@@ -3,9 +3,11 @@
 // one, and the longest the message loop took to answer meanwhile; beside it,
 // in the same run, the floor: a bare loop taking the same icons with one
 // PrivateExtractIconsA call per file.
-//   wine bench_icon_listing.exe [FOLDER] [ROUNDS]
+//   wine bench_icon_listing.exe [FOLDER|--shell] [ROUNDS]
 // Without FOLDER it makes one in the temp folder: 1,000 libraries of 5 icons
-// and 5 of 400 icons.
+// and 5 of 400 icons, each a 32-pixel image that goes into the list as it is.
+// With --shell the same folder with 48-pixel images instead: the shell
+// shrinks each to the list's size, so every file is read through it.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -38,18 +40,18 @@ std::string ExeFolder() {
   return p.substr(0, p.find_last_of('\\') + 1);
 }
 
-std::string MakeFolder() {
+std::string MakeFolder(int side) {
   char temp[MAX_PATH];
   GetTempPathA(MAX_PATH, temp);
-  const std::string dir = std::string(temp) + "vexilo bench folder";
+  const std::string dir = std::string(temp) + "vexilo bench folder" + (side == 32 ? "" : " " + std::to_string(side));
   CreateDirectoryA(dir.c_str(), nullptr);
   const std::string fixture = ExeFolder() + "fixtures\\icons0.dll";
   const std::string small = dir + "\\small0.dll", large = dir + "\\large0.dll";
   if (GetFileAttributesA(small.c_str()) == INVALID_FILE_ATTRIBUTES &&
-      !vex::app::test::WriteIconLibrary(fixture, small, 5))
+      !vex::app::test::WriteIconLibrary(fixture, small, 5, false, side))
     return {};
   if (GetFileAttributesA(large.c_str()) == INVALID_FILE_ATTRIBUTES &&
-      !vex::app::test::WriteIconLibrary(fixture, large, 400))
+      !vex::app::test::WriteIconLibrary(fixture, large, 400, false, side))
     return {};
   for (int i = 1; i < 1000; ++i)
     CopyFileA(small.c_str(), (dir + "\\small" + std::to_string(i) + ".dll").c_str(), TRUE);
@@ -156,7 +158,8 @@ Opening Open(TFormIconExplorer& form, const std::string& folder) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  const std::string folder = argc > 1 && *argv[1] ? argv[1] : MakeFolder();
+  const std::string arg = argc > 1 ? argv[1] : "";
+  const std::string folder = arg == "--shell" ? MakeFolder(48) : !arg.empty() ? arg : MakeFolder(32);
   const int rounds = argc > 2 ? std::max(1, std::atoi(argv[2])) : 2;
   if (folder.empty()) {
     std::printf("could not make the folder\n");
