@@ -6,12 +6,19 @@
 // go to the test output as dpi<N>-*.png.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "skin/data/SkinScaling.h"
+#include "skin/windows/MenuItemDrawing.h"
+#include "skin/windows/PopupOwnerDraw.h"
 #include "skin/windows/TNCObject.h"
 #include "skin/windows/TSkinMenuBar.h"
+#include "widgets/TForm.h"
+#include "widgets/TMenu.h"
+#include "widgets/Vcl.h"
 #include "widgets/WindowDpi.h"
 #include "skin_window_fixture.h"
 #include "win_test_support.h"
@@ -216,6 +223,156 @@ TEST_F(SkinAtDisplayDpi, TheMenuBarTakesItsHeightAtTheWindowsDpi) {
   EXPECT_EQ(frame->FMenuHeight, atDpi);
   EXPECT_EQ(clientTop(), frame->FTopHeight + atDpi);
   EXPECT_EQ(buttonWidth(), widthAtDpi);
+}
+
+// The ink of a drop-down item's content: where two drawings of the item,
+// one with `facts` and one without caption or check mark, differ.  Both lie
+// over the same background and MenuItem frame.
+struct Ink {
+  int markWidth = 0, markHeight = 0;  // in the glyph box at the left
+  int textHeight = 0;                 // right of it
+};
+
+Ink InkOf(TSkinData& skin, const TMenuItemFacts& facts, int w, int h, int glyphRight, const std::string& shot) {
+  auto draw = [&](const TMenuItemFacts& f) {
+    BITMAPINFO bi{};
+    bi.bmiHeader = {sizeof bi.bmiHeader, w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HDC dc = CreateCompatibleDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, bitmap);
+    DrawMenuItemFacts(dc, RECT{0, 0, w, h}, f, false, skin, nullptr);
+    GdiFlush();
+    if (&f == &facts) vex::test::SaveBitmapPng(bitmap, shot);
+    std::vector<std::uint32_t> pixels(static_cast<const std::uint32_t*>(bits),
+                                      static_cast<const std::uint32_t*>(bits) + static_cast<std::size_t>(w) * h);
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    DeleteObject(bitmap);
+    return pixels;
+  };
+  TMenuItemFacts blank = facts;
+  blank.caption = " ";
+  blank.checked = false;
+  const std::vector<std::uint32_t> a = draw(facts), b = draw(blank);
+  RECT mark{w, h, -1, -1}, text{w, h, -1, -1};
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) {
+      if (a[static_cast<std::size_t>(y) * w + x] == b[static_cast<std::size_t>(y) * w + x]) continue;
+      RECT& r = x < glyphRight ? mark : text;
+      r = RECT{std::min<LONG>(r.left, x), std::min<LONG>(r.top, y), std::max<LONG>(r.right, x + 1),
+               std::max<LONG>(r.bottom, y + 1)};
+    }
+  return Ink{std::max<int>(0, mark.right - mark.left), std::max<int>(0, mark.bottom - mark.top),
+             std::max<int>(0, text.bottom - text.top)};
+}
+
+// The drop-downs of a window moved to a monitor of another DPI are measured
+// and drawn at that DPI, not at the system's: the item heights, the caption's
+// font and the check mark grow and shrink with the window, and come back
+// exactly on the way back.  (The system menu's items are the system's own:
+// only its background is the skin's.)
+TEST_F(SkinAtDisplayDpi, DropDownItemsFollowTheWindowsDpi) {
+  HMENU sub = CreatePopupMenu();
+  AppendMenuA(sub, MF_STRING, 700, "&Open\tCtrl+O");
+  AppendMenuA(sub, MF_SEPARATOR, 0, nullptr);
+  HMENU bar = CreateMenu();
+  AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(sub), "&File");
+  LogWindow w(WS_OVERLAPPEDWINDOW);
+  HWND h = w.Handle();
+  SetMenu(h, bar);
+  TSkinForm* frame = ShowSkinned(h);
+  ASSERT_NE(frame, nullptr);
+  const int dpi = WindowDpi(h), other = dpi == 192 ? 96 : 192;
+  struct Seen {
+    int height = 0, separator = 0, width = 0;
+    Ink ink;
+  };
+  auto look = [&](const char* when) {
+    Seen seen;
+    auto* menuBar = dynamic_cast<TSkinMenuBar*>(frame->FMenuBar.get());
+    if (!menuBar) return seen;
+    menuBar->FOwnerDrawn.MakeOwnerDrawn(sub);  // as when the drop-down opens
+    frame->FDropDown = sub;
+    // Wine proposes the dialog base unit's height (at the system's DPI).
+    const UINT proposed = HIWORD(GetDialogBaseUnits());
+    MEASUREITEMSTRUCT item{ODT_MENU, 0, 700, proposed, proposed, 0};
+    SendMessageA(h, WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&item));
+    MEASUREITEMSTRUCT line{ODT_MENU, 0, 0, proposed, proposed, 0};
+    SendMessageA(h, WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&line));
+    seen.height = static_cast<int>(item.itemHeight);
+    seen.width = static_cast<int>(item.itemWidth);
+    seen.separator = static_cast<int>(line.itemHeight);
+    TMenuItemFacts facts;
+    facts.caption = "&Hg";
+    facts.checked = true;
+    const int at = frame->SkinData()->Dpi();
+    seen.ink = InkOf(*frame->SkinData(), facts, AtDpi(160, at), seen.height, AtDpi(18, at),
+                     Shot(dpi, ("drop-down-item-" + std::string(when) + "-" + std::to_string(at)).c_str()));
+    return seen;
+  };
+  const Seen home = look("home");
+  ASSERT_GT(home.height, 0);
+  ASSERT_GT(home.ink.textHeight, 0);
+  ASSERT_GT(home.ink.markHeight, 0);
+  const int proposed = HIWORD(GetDialogBaseUnits());
+  EXPECT_EQ(home.height, proposed + AtDpi(4, dpi));
+  EXPECT_EQ(home.separator, AtDpi(8, dpi));
+
+  RECT before{};
+  GetWindowRect(h, &before);
+  RECT suggested{before.left, before.top, before.left + scaling::Scale(before.right - before.left, other, dpi),
+                 before.top + scaling::Scale(before.bottom - before.top, other, dpi)};
+  SendMessageA(h, WM_DPICHANGED, MAKEWPARAM(other, other), reinterpret_cast<LPARAM>(&suggested));
+  vex::test::PumpPending();
+  ASSERT_EQ(frame->SkinData()->Dpi(), other);
+  const Seen moved = look("moved");
+  // The proposed height is the system's; the item is as high as at `other`.
+  EXPECT_NEAR(moved.height, MulDiv(proposed, other, vcl::SystemDpi()) + AtDpi(4, other), 1);
+  EXPECT_EQ(moved.separator, AtDpi(8, other));
+  const double ratio = static_cast<double>(other) / dpi;
+  auto expectScaled = [ratio](int now, int was, const char* what) {
+    EXPECT_NEAR(now, was * ratio, was * ratio * 0.2 + 1) << what << " (was " << was << ")";
+  };
+  expectScaled(moved.width, home.width, "item width");
+  expectScaled(moved.ink.textHeight, home.ink.textHeight, "caption ink height");
+  expectScaled(moved.ink.markWidth, home.ink.markWidth, "check mark width");
+  expectScaled(moved.ink.markHeight, home.ink.markHeight, "check mark height");
+
+  SendMessageA(h, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&before));
+  vex::test::PumpPending();
+  const Seen back = look("back");
+  EXPECT_EQ(back.height, home.height);
+  EXPECT_EQ(back.separator, home.separator);
+  EXPECT_EQ(back.width, home.width);
+  EXPECT_EQ(back.ink.textHeight, home.ink.textHeight);
+  EXPECT_EQ(back.ink.markWidth, home.ink.markWidth);
+}
+
+// A form's popup-menu components draw their items with the skin at the
+// window's DPI, also after a move to another one and back.
+TEST_F(SkinAtDisplayDpi, PopupComponentsDrawWithTheSkinAtTheWindowsDpi) {
+  vcl::Owned<vcl::TForm> form(vcl::New<vcl::TForm>(vcl::Application));
+  auto* popup = new vcl::TPopupMenu(form.get());
+  auto* item = new vcl::TMenuItem(form.get());
+  item->SetCaption("&Open");
+  popup->Items()->Add(item);
+  form->Show();
+  TSkinForm* frame = ShowSkinned(form->Handle());
+  ASSERT_NE(frame, nullptr);
+  auto drawnWith = [item]() -> const TSkinData* {
+    const auto* draw = item->OnDrawItem.target<TComponentItemDraw>();
+    return draw ? draw->skin : nullptr;
+  };
+  const int dpi = WindowDpi(form->Handle()), other = dpi == 192 ? 96 : 192;
+  EXPECT_EQ(drawnWith(), skin->AtDpi(dpi));
+  for (int to : {other, dpi}) {
+    RECT now{};
+    GetWindowRect(form->Handle(), &now);
+    SendMessageA(form->Handle(), WM_DPICHANGED, MAKEWPARAM(to, to), reinterpret_cast<LPARAM>(&now));
+    vex::test::PumpPending();
+    EXPECT_EQ(drawnWith(), skin->AtDpi(to)) << to;
+  }
 }
 
 }  // namespace
