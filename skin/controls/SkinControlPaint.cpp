@@ -6,9 +6,11 @@
 #include "skin/controls/TSkinControl.h"
 #include "skin/data/BitmapHelpers.h"
 #include "skin/data/GdiScope.h"
+#include "skin/data/SkinScaling.h"
 #include "skin/data/TSkinData.h"
 #include "skin/windows/ScratchBitmap.h"
 #include "widgets/Handles.h"
+#include "widgets/WindowDpi.h"
 
 namespace vex::skin {
 namespace {
@@ -192,12 +194,36 @@ void TSkinControl::DrawBoxGlyph(HDC dc, const RECT& rect, vcl::TBitmap& image, i
   if (w <= 0) return;
   const bool leftText = (GetWindowLongPtrA(Handle, GWL_STYLE) & BS_LEFTTEXT) != 0;
   const controls::Rect at = controls::BoxGlyphRect({rect.left, rect.top, rect.right, rect.bottom}, w, h, leftText);
+  static const int systemDpi = vcl::SystemDpi();
+  if (SkinData && SkinData->Dpi() != systemDpi) RedrawCaptionBeside(dc, rect, RECT{at.left, at.top, at.right, at.bottom});
   const auto key = TPictureCache::Key(&image, reinterpret_cast<std::uintptr_t>(image.Handle()), frameCount, frame);
   FPictures.Draw(key, w, h, dc, at.left, at.top, [&](HDC into) {
     const RECT local{0, 0, w, h};
     FillFace(into, local);
     DrawStripFrame(into, local, frameCount, frame, image);
   });
+}
+
+// The button painted its own box and placed its caption for the system's
+// DPI, which a window moved to a monitor of another scale no longer has:
+// its box would show around the skin's glyph of the other size, and its
+// caption sit under or away from it.  Both are painted over and the caption
+// written again beside the glyph, in the colours the parent gives buttons.
+void TSkinControl::RedrawCaptionBeside(HDC dc, const RECT& rect, const RECT& glyph) {
+  FillFace(dc, rect);
+  const std::string text = WindowText(Handle);
+  if (text.empty()) return;
+  vcl::DcState saved(dc);
+  if (HWND parent = GetParent(Handle)) SendMessageA(parent, WM_CTLCOLORBTN, reinterpret_cast<WPARAM>(dc),
+                                                    reinterpret_cast<LPARAM>(Handle));
+  SetBkMode(dc, TRANSPARENT);
+  if (Font) SelectObject(dc, Font);
+  const int gap = scaling::AtDpi(kBoxCaptionGap, SkinData->Dpi());
+  const bool leftText = glyph.left > rect.left + (rect.right - rect.left) / 2;
+  const RECT beside = leftText ? RECT{rect.left, rect.top, glyph.left - gap, rect.bottom}
+                               : RECT{glyph.right + gap, rect.top, rect.right, rect.bottom};
+  RefreshEnabled();
+  DrawCaption(dc, beside, leftText ? DT_RIGHT : DT_LEFT, Enabled, text);
 }
 
 bool TSkinControl::ChangesBoxGlyph(UINT msg) {

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -16,8 +17,11 @@
 #include "skin/windows/PopupOwnerDraw.h"
 #include "skin/windows/TNCObject.h"
 #include "skin/windows/TSkinMenuBar.h"
+#include "widgets/TButton.h"
+#include "widgets/TCheckBox.h"
 #include "widgets/TForm.h"
 #include "widgets/TMenu.h"
+#include "widgets/TRadioButton.h"
 #include "widgets/Vcl.h"
 #include "widgets/WindowDpi.h"
 #include "skin_window_fixture.h"
@@ -373,6 +377,160 @@ TEST_F(SkinAtDisplayDpi, PopupComponentsDrawWithTheSkinAtTheWindowsDpi) {
     vex::test::PumpPending();
     EXPECT_EQ(drawnWith(), skin->AtDpi(to)) << to;
   }
+}
+
+// A window as it is on screen, frame included (Wine draws frames through
+// WM_NCPAINT; PrintWindow would leave them out), once two reads a little
+// apart agree: Wine's pictures reach the screen a moment after the paint.
+std::vector<std::uint32_t> OnScreen(HWND window) {
+  auto read = [window] {
+    RECT r{};
+    GetWindowRect(window, &r);
+    const int w = r.right - r.left, h = r.bottom - r.top;
+    std::vector<std::uint32_t> pixels(static_cast<std::size_t>(w) * h + 2);
+    pixels[0] = static_cast<std::uint32_t>(w);
+    pixels[1] = static_cast<std::uint32_t>(h);
+    BITMAPINFO bi{};
+    bi.bmiHeader = {sizeof bi.bmiHeader, w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    HDC screen = GetDC(nullptr);
+    HBITMAP bitmap = CreateDIBSection(screen, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HDC dc = CreateCompatibleDC(screen);
+    HGDIOBJ old = SelectObject(dc, bitmap);
+    BitBlt(dc, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
+    GdiFlush();
+    std::copy_n(static_cast<const std::uint32_t*>(bits), static_cast<std::size_t>(w) * h, pixels.begin() + 2);
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    DeleteObject(bitmap);
+    ReleaseDC(nullptr, screen);
+    return pixels;
+  };
+  vex::test::PumpPending();
+  std::vector<std::uint32_t> shot = read();
+  for (int i = 0; i < 30; ++i) {
+    vex::test::PumpUntil([] { return false; }, std::chrono::milliseconds(100));
+    std::vector<std::uint32_t> again = read();
+    const bool same = again == shot;
+    shot = std::move(again);
+    if (same) break;
+  }
+  return shot;
+}
+
+std::size_t DifferentPixels(const std::vector<std::uint32_t>& a, const std::vector<std::uint32_t>& b) {
+  if (a.size() != b.size() || a.size() < 2 || a[0] != b[0]) return std::max(a.size(), b.size());
+  std::size_t n = 0;
+  for (std::size_t i = 2; i < a.size(); ++i) n += (a[i] & 0xFFFFFF) != (b[i] & 0xFFFFFF);
+  return n;
+}
+
+// After a move to another DPI every part of the window is painted at the new
+// size right away: the frame, the caption buttons' glyphs and the controls'
+// glyphs on screen are what a complete repaint of the window draws; and back
+// at the first DPI the window looks exactly as before the trip.
+void ExpectNoStalePixels(HWND h, const std::string& name) {
+  const int dpi = WindowDpi(h), other = dpi == 192 ? 96 : 192;
+  SetCursorPos(0, 0);  // no hover look anywhere
+  const std::vector<std::uint32_t> home = OnScreen(h);
+  RECT before{};
+  GetWindowRect(h, &before);
+  auto change = [&](int to, RECT suggested) {
+    SendMessageA(h, WM_DPICHANGED, MAKEWPARAM(to, to), reinterpret_cast<LPARAM>(&suggested));
+  };
+  auto repaintAll = [h] {
+    RedrawWindow(h, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  };
+
+  change(other, RECT{before.left, before.top, before.left + scaling::Scale(before.right - before.left, other, dpi),
+                     before.top + scaling::Scale(before.bottom - before.top, other, dpi)});
+  const std::vector<std::uint32_t> moved = OnScreen(h);
+  vex::test::SaveWindowPng(h, Shot(dpi, (name + "-moved-to-" + std::to_string(other)).c_str()));
+  repaintAll();
+  EXPECT_EQ(DifferentPixels(moved, OnScreen(h)), 0u) << name << ": stale pixels right after the move to " << other;
+
+  change(dpi, before);
+  const std::vector<std::uint32_t> back = OnScreen(h);
+  vex::test::SaveWindowPng(h, Shot(dpi, (name + "-moved-back").c_str()));
+  EXPECT_EQ(DifferentPixels(back, home), 0u) << name << ": back at " << dpi;
+  repaintAll();
+  EXPECT_EQ(DifferentPixels(back, OnScreen(h)), 0u) << name << ": stale pixels right after the move back";
+}
+
+// A plain window, whose controls keep their places and fonts (its program
+// lays nothing out again): their skinned glyphs follow the DPI all the same.
+TEST_F(SkinAtDisplayDpi, AMoveToAnotherDpiLeavesNoStalePixels) {
+  LogWindow w(WS_OVERLAPPEDWINDOW, 0, RECT{60, 60, 60 + AtDpi(320, PrefixDpi()), 60 + AtDpi(180, PrefixDpi())});
+  HWND h = w.Handle();
+  const int dpi = WindowDpi(h);
+  CreateWindowExA(0, "BUTTON", "Check", WS_CHILD | WS_VISIBLE | BS_AUTOCHECKBOX, AtDpi(10, dpi), AtDpi(10, dpi),
+                  AtDpi(120, dpi), AtDpi(24, dpi), h, nullptr, nullptr, nullptr);
+  CreateWindowExA(0, "BUTTON", "Radio", WS_CHILD | WS_VISIBLE | BS_AUTORADIOBUTTON, AtDpi(10, dpi), AtDpi(40, dpi),
+                  AtDpi(120, dpi), AtDpi(24, dpi), h, nullptr, nullptr, nullptr);
+  ASSERT_NE(ShowSkinned(h), nullptr);
+  ExpectNoStalePixels(h, "glyphs-window");
+}
+
+// A form lays its 96-dpi design out again at the new DPI.
+TEST_F(SkinAtDisplayDpi, AFormMovedToAnotherDpiLeavesNoStalePixels) {
+  vcl::Owned<vcl::TForm> form(vcl::New<vcl::TForm>(vcl::Application));
+  form->SetBounds(60, 60, 0, 0);
+  form->SetClientSize(300, 120);
+  form->SetCaption("Glyphs");
+  auto* button = new vcl::TButton(form.get());
+  button->SetBounds(8, 8, 90, 25);
+  button->SetCaption("Apply");
+  button->SetParent(form.get());
+  auto* check = new vcl::TCheckBox(form.get());
+  check->SetBounds(110, 12, 170, 17);
+  check->SetCaption("Check");
+  check->SetChecked(true);
+  check->SetParent(form.get());
+  auto* radio = new vcl::TRadioButton(form.get());
+  radio->SetBounds(110, 40, 170, 17);
+  radio->SetCaption("Radio");
+  radio->SetParent(form.get());
+  form->Show();
+  TSkinForm* frame = ShowSkinned(form->Handle());
+  ASSERT_NE(frame, nullptr);
+  ExpectNoStalePixels(form->Handle(), "glyphs-form");
+
+  // At the other DPI the button's own box (drawn for the system's DPI) shows
+  // nowhere around the skin's glyph, and the whole caption is written after
+  // the glyph, none of it under it.
+  HWND h = form->Handle();
+  const int dpi = WindowDpi(h), other = dpi == 192 ? 96 : 192;
+  RECT before{};
+  GetWindowRect(h, &before);
+  RECT suggested{before.left, before.top, before.left + scaling::Scale(before.right - before.left, other, dpi),
+                 before.top + scaling::Scale(before.bottom - before.top, other, dpi)};
+  SendMessageA(h, WM_DPICHANGED, MAKEWPARAM(other, other), reinterpret_cast<LPARAM>(&suggested));
+  const std::vector<std::uint32_t> shot = OnScreen(check->Handle());
+  const int w = static_cast<int>(shot[0]), ch = static_cast<int>(shot[1]);
+  const TDataSkinButton& buttons = frame->SkinData()->Buttons;
+  const int gw = buttons.CheckImage.Width() / std::max(1, buttons.CheckButtonFrame), gh = buttons.CheckImage.Height();
+  const RECT glyph{gw <= 14 ? (14 - gw) / 2 : 0, (ch - gh) / 2, (gw <= 14 ? (14 - gw) / 2 : 0) + gw, (ch - gh) / 2 + gh};
+  const std::uint32_t face = shot[2 + static_cast<std::size_t>(ch / 2) * w + (w - 1)];
+  int left = w, right = -1;
+  for (int y = 0; y < ch; ++y)
+    for (int x = 0; x < w; ++x) {
+      const POINT p{x, y};
+      if ((shot[2 + static_cast<std::size_t>(y) * w + x] & 0xFFFFFF) == (face & 0xFFFFFF) || PtInRect(&glyph, p))
+        continue;
+      left = std::min(left, x);
+      right = std::max(right, x);
+    }
+  HDC screen = GetDC(nullptr);
+  const HGDIOBJ oldFont =
+      SelectObject(screen, reinterpret_cast<HFONT>(SendMessageA(check->Handle(), WM_GETFONT, 0, 0)));
+  SIZE extent{};
+  GetTextExtentPoint32A(screen, "Check", 5, &extent);
+  SelectObject(screen, oldFont);
+  ReleaseDC(nullptr, screen);
+  EXPECT_GE(left, glyph.right) << "nothing beside or under the glyph but the caption after it";
+  EXPECT_GE(right - left + 1, extent.cx - AtDpi(3, other)) << "the whole caption shows";
+  vex::test::SaveWindowPng(check->Handle(), Shot(dpi, ("check-box-at-" + std::to_string(other)).c_str()));
+  SendMessageA(h, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&before));
 }
 
 }  // namespace
