@@ -40,6 +40,20 @@ int PrefixDpi() {
 
 std::string Shot(int dpi, const char* what) { return "dpi" + std::to_string(dpi) + "-" + what; }
 
+// WM_DPICHANGED as the system sends it when the window moves from `from` to
+// a monitor at `to`: the suggested rectangle is the window's scaled (or
+// `exact`).  Returns the window's rectangle before the move.
+RECT MoveToDpi(HWND h, int from, int to, const RECT* exact = nullptr) {
+  RECT now{};
+  GetWindowRect(h, &now);
+  RECT suggested = exact ? *exact
+                         : RECT{now.left, now.top, now.left + scaling::Scale(now.right - now.left, to, from),
+                                now.top + scaling::Scale(now.bottom - now.top, to, from)};
+  SendMessageA(h, WM_DPICHANGED, MAKEWPARAM(to, to), reinterpret_cast<LPARAM>(&suggested));
+  vex::test::PumpPending();
+  return now;
+}
+
 class SkinAtDisplayDpi : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -207,12 +221,7 @@ TEST_F(SkinAtDisplayDpi, TheMenuBarTakesItsHeightAtTheWindowsDpi) {
   const int widthAtDpi = buttonWidth();
   ASSERT_GT(widthAtDpi, 0);
 
-  RECT before{};
-  GetWindowRect(h, &before);
-  RECT suggested{before.left, before.top, before.left + scaling::Scale(before.right - before.left, other, dpi),
-                 before.top + scaling::Scale(before.bottom - before.top, other, dpi)};
-  SendMessageA(h, WM_DPICHANGED, MAKEWPARAM(other, other), reinterpret_cast<LPARAM>(&suggested));
-  vex::test::PumpPending();
+  const RECT before = MoveToDpi(h, dpi, other);
   EXPECT_NEAR(frame->FMenuHeight, MulDiv(GetSystemMetrics(SM_CYMENU), other, vcl::SystemDpi()), 1);
   EXPECT_NE(frame->FMenuHeight, atDpi);
   EXPECT_EQ(clientTop(), frame->FTopHeight + frame->FMenuHeight);
@@ -222,8 +231,7 @@ TEST_F(SkinAtDisplayDpi, TheMenuBarTakesItsHeightAtTheWindowsDpi) {
     EXPECT_LT(buttonWidth(), widthAtDpi) << "the caption in the font at " << other << " dpi";
   vex::test::SaveWindowPng(h, Shot(dpi, ("menu-bar-at-" + std::to_string(other)).c_str()));
 
-  SendMessageA(h, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&before));
-  vex::test::PumpPending();
+  MoveToDpi(h, other, dpi, &before);
   EXPECT_EQ(frame->FMenuHeight, atDpi);
   EXPECT_EQ(clientTop(), frame->FTopHeight + atDpi);
   EXPECT_EQ(buttonWidth(), widthAtDpi);
@@ -323,12 +331,7 @@ TEST_F(SkinAtDisplayDpi, DropDownItemsFollowTheWindowsDpi) {
   EXPECT_EQ(home.height, proposed + AtDpi(4, dpi));
   EXPECT_EQ(home.separator, AtDpi(8, dpi));
 
-  RECT before{};
-  GetWindowRect(h, &before);
-  RECT suggested{before.left, before.top, before.left + scaling::Scale(before.right - before.left, other, dpi),
-                 before.top + scaling::Scale(before.bottom - before.top, other, dpi)};
-  SendMessageA(h, WM_DPICHANGED, MAKEWPARAM(other, other), reinterpret_cast<LPARAM>(&suggested));
-  vex::test::PumpPending();
+  const RECT before = MoveToDpi(h, dpi, other);
   ASSERT_EQ(frame->SkinData()->Dpi(), other);
   const Seen moved = look("moved");
   // The proposed height is the system's; the item is as high as at `other`.
@@ -343,8 +346,7 @@ TEST_F(SkinAtDisplayDpi, DropDownItemsFollowTheWindowsDpi) {
   expectScaled(moved.ink.markWidth, home.ink.markWidth, "check mark width");
   expectScaled(moved.ink.markHeight, home.ink.markHeight, "check mark height");
 
-  SendMessageA(h, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&before));
-  vex::test::PumpPending();
+  MoveToDpi(h, other, dpi, &before);
   const Seen back = look("back");
   EXPECT_EQ(back.height, home.height);
   EXPECT_EQ(back.separator, home.separator);
@@ -371,10 +373,7 @@ TEST_F(SkinAtDisplayDpi, PopupComponentsDrawWithTheSkinAtTheWindowsDpi) {
   const int dpi = WindowDpi(form->Handle()), other = dpi == 192 ? 96 : 192;
   EXPECT_EQ(drawnWith(), skin->AtDpi(dpi));
   for (int to : {other, dpi}) {
-    RECT now{};
-    GetWindowRect(form->Handle(), &now);
-    SendMessageA(form->Handle(), WM_DPICHANGED, MAKEWPARAM(to, to), reinterpret_cast<LPARAM>(&now));
-    vex::test::PumpPending();
+    MoveToDpi(form->Handle(), to == other ? dpi : other, to);
     EXPECT_EQ(drawnWith(), skin->AtDpi(to)) << to;
   }
 }
@@ -433,23 +432,17 @@ void ExpectNoStalePixels(HWND h, const std::string& name) {
   const int dpi = WindowDpi(h), other = dpi == 192 ? 96 : 192;
   SetCursorPos(0, 0);  // no hover look anywhere
   const std::vector<std::uint32_t> home = OnScreen(h);
-  RECT before{};
-  GetWindowRect(h, &before);
-  auto change = [&](int to, RECT suggested) {
-    SendMessageA(h, WM_DPICHANGED, MAKEWPARAM(to, to), reinterpret_cast<LPARAM>(&suggested));
-  };
   auto repaintAll = [h] {
     RedrawWindow(h, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
   };
 
-  change(other, RECT{before.left, before.top, before.left + scaling::Scale(before.right - before.left, other, dpi),
-                     before.top + scaling::Scale(before.bottom - before.top, other, dpi)});
+  const RECT before = MoveToDpi(h, dpi, other);
   const std::vector<std::uint32_t> moved = OnScreen(h);
   vex::test::SaveWindowPng(h, Shot(dpi, (name + "-moved-to-" + std::to_string(other)).c_str()));
   repaintAll();
   EXPECT_EQ(DifferentPixels(moved, OnScreen(h)), 0u) << name << ": stale pixels right after the move to " << other;
 
-  change(dpi, before);
+  MoveToDpi(h, other, dpi, &before);
   const std::vector<std::uint32_t> back = OnScreen(h);
   vex::test::SaveWindowPng(h, Shot(dpi, (name + "-moved-back").c_str()));
   EXPECT_EQ(DifferentPixels(back, home), 0u) << name << ": back at " << dpi;
@@ -500,11 +493,7 @@ TEST_F(SkinAtDisplayDpi, AFormMovedToAnotherDpiLeavesNoStalePixels) {
   // the glyph, none of it under it.
   HWND h = form->Handle();
   const int dpi = WindowDpi(h), other = dpi == 192 ? 96 : 192;
-  RECT before{};
-  GetWindowRect(h, &before);
-  RECT suggested{before.left, before.top, before.left + scaling::Scale(before.right - before.left, other, dpi),
-                 before.top + scaling::Scale(before.bottom - before.top, other, dpi)};
-  SendMessageA(h, WM_DPICHANGED, MAKEWPARAM(other, other), reinterpret_cast<LPARAM>(&suggested));
+  const RECT before = MoveToDpi(h, dpi, other);
   const std::vector<std::uint32_t> shot = OnScreen(check->Handle());
   const int w = static_cast<int>(shot[0]), ch = static_cast<int>(shot[1]);
   const TDataSkinButton& buttons = frame->SkinData()->Buttons;
@@ -530,7 +519,7 @@ TEST_F(SkinAtDisplayDpi, AFormMovedToAnotherDpiLeavesNoStalePixels) {
   EXPECT_GE(left, glyph.right) << "nothing beside or under the glyph but the caption after it";
   EXPECT_GE(right - left + 1, extent.cx - AtDpi(3, other)) << "the whole caption shows";
   vex::test::SaveWindowPng(check->Handle(), Shot(dpi, ("check-box-at-" + std::to_string(other)).c_str()));
-  SendMessageA(h, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&before));
+  MoveToDpi(h, other, dpi, &before);
 }
 
 }  // namespace
