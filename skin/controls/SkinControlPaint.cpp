@@ -3,6 +3,7 @@
 
 #include "skin/data/DrawBounds.h"
 #include "skin/controls/ControlGeometry.h"
+#include "skin/controls/SharedPictures.h"
 #include "skin/controls/TSkinControl.h"
 #include "skin/data/BitmapHelpers.h"
 #include "skin/data/GdiScope.h"
@@ -98,25 +99,28 @@ void TSkinControl::PaintElement(const RECT& rect, TDataSkinObject& object, int t
   const int w = rect.right - rect.left, h = rect.bottom - rect.top;
   if (!buffer || w < 0 || h < 0) return;
   const auto image = reinterpret_cast<std::uintptr_t>(object.Image.Handle());
-  FPictures.Draw(TPictureCache::Key(&object, image, trans, frameCount, frame), w, h, buffer->Dc(), 0, 0,
-                 [&](HDC into) {
-                   const RECT at{0, 0, w, h};
-                   FillFace(into, at);
-                   if (object.Image.Empty() ||
-                       !controls::FrameFits(object.Image.Width(), object.Image.Height(), frameCount, frame,
-                                            object.LeftWidth, object.TopHeight, object.RightWidth,
-                                            object.BottomHeight))
-                     return;
-                   OwnedBitmap element(BuildElement(at, object.Image.Handle(), object.Margins(), false,
-                                                    object.Tile != 0, frameCount, frame));
-                   if (!element) return;
-                   if (trans == 1) {
-                     DrawTransparent(into, at, element.Get(), kSkinKey);
-                   } else {
-                     MemoryDc src(element.Get());
-                     BitBlt(into, 0, 0, w, h, src.Get(), 0, 0, SRCCOPY);
-                   }
-                 });
+  const std::uint64_t key = TPictureCache::Key(&object, image, trans, frameCount, frame);
+  // The face of the skin alone: every skinner of the skin shares it.
+  FPictures.Draw(key, w, h, buffer->Dc(), 0, 0, [&](HDC mine) {
+    DrawSharedPicture(this, SkinData, key, w, h, mine, 0, 0, [&](HDC into) {
+      const RECT at{0, 0, w, h};
+      FillFace(into, at);
+      if (object.Image.Empty() ||
+          !controls::FrameFits(object.Image.Width(), object.Image.Height(), frameCount, frame,
+                               object.LeftWidth, object.TopHeight, object.RightWidth,
+                               object.BottomHeight))
+        return;
+      OwnedBitmap element(BuildElement(at, object.Image.Handle(), object.Margins(), false,
+                                       object.Tile != 0, frameCount, frame));
+      if (!element) return;
+      if (trans == 1) {
+        DrawTransparent(into, at, element.Get(), kSkinKey);
+      } else {
+        MemoryDc src(element.Get());
+        BitBlt(into, 0, 0, w, h, src.Get(), 0, 0, SRCCOPY);
+      }
+    });
+  });
 }
 
 void DrawSkinFrame(TPictureCache& pictures, HDC dc, const RECT& at, TDataSkinObject& object, int frameCount,
@@ -197,10 +201,12 @@ void TSkinControl::DrawBoxGlyph(HDC dc, const RECT& rect, vcl::TBitmap& image, i
   static const int systemDpi = vcl::SystemDpi();
   if (SkinData && SkinData->Dpi() != systemDpi) RedrawCaptionBeside(dc, rect, RECT{at.left, at.top, at.right, at.bottom});
   const auto key = TPictureCache::Key(&image, reinterpret_cast<std::uintptr_t>(image.Handle()), frameCount, frame);
-  FPictures.Draw(key, w, h, dc, at.left, at.top, [&](HDC into) {
-    const RECT local{0, 0, w, h};
-    FillFace(into, local);
-    DrawStripFrame(into, local, frameCount, frame, image);
+  FPictures.Draw(key, w, h, dc, at.left, at.top, [&](HDC mine) {
+    DrawSharedPicture(this, SkinData, key, w, h, mine, 0, 0, [&](HDC into) {
+      const RECT local{0, 0, w, h};
+      FillFace(into, local);
+      DrawStripFrame(into, local, frameCount, frame, image);
+    });
   });
 }
 
