@@ -3,12 +3,15 @@
 
 #include "skin/data/DrawBounds.h"
 #include "skin/controls/ControlGeometry.h"
+#include "skin/controls/SharedPictures.h"
 #include "skin/controls/TSkinControl.h"
 #include "skin/data/BitmapHelpers.h"
 #include "skin/data/GdiScope.h"
+#include "skin/data/SkinScaling.h"
 #include "skin/data/TSkinData.h"
 #include "skin/windows/ScratchBitmap.h"
 #include "widgets/Handles.h"
+#include "widgets/WindowDpi.h"
 
 namespace vex::skin {
 namespace {
@@ -96,25 +99,28 @@ void TSkinControl::PaintElement(const RECT& rect, TDataSkinObject& object, int t
   const int w = rect.right - rect.left, h = rect.bottom - rect.top;
   if (!buffer || w < 0 || h < 0) return;
   const auto image = reinterpret_cast<std::uintptr_t>(object.Image.Handle());
-  FPictures.Draw(TPictureCache::Key(&object, image, trans, frameCount, frame), w, h, buffer->Dc(), 0, 0,
-                 [&](HDC into) {
-                   const RECT at{0, 0, w, h};
-                   FillFace(into, at);
-                   if (object.Image.Empty() ||
-                       !controls::FrameFits(object.Image.Width(), object.Image.Height(), frameCount, frame,
-                                            object.LeftWidth, object.TopHeight, object.RightWidth,
-                                            object.BottomHeight))
-                     return;
-                   OwnedBitmap element(BuildElement(at, object.Image.Handle(), object.Margins(), false,
-                                                    object.Tile != 0, frameCount, frame));
-                   if (!element) return;
-                   if (trans == 1) {
-                     DrawTransparent(into, at, element.Get(), kSkinKey);
-                   } else {
-                     MemoryDc src(element.Get());
-                     BitBlt(into, 0, 0, w, h, src.Get(), 0, 0, SRCCOPY);
-                   }
-                 });
+  const std::uint64_t key = TPictureCache::Key(&object, image, trans, frameCount, frame);
+  // The face of the skin alone: every skinner of the skin shares it.
+  FPictures.Draw(key, w, h, buffer->Dc(), 0, 0, [&](HDC mine) {
+    DrawSharedPicture(this, SkinData, key, w, h, mine, 0, 0, [&](HDC into) {
+      const RECT at{0, 0, w, h};
+      FillFace(into, at);
+      if (object.Image.Empty() ||
+          !controls::FrameFits(object.Image.Width(), object.Image.Height(), frameCount, frame,
+                               object.LeftWidth, object.TopHeight, object.RightWidth,
+                               object.BottomHeight))
+        return;
+      OwnedBitmap element(BuildElement(at, object.Image.Handle(), object.Margins(), false,
+                                       object.Tile != 0, frameCount, frame));
+      if (!element) return;
+      if (trans == 1) {
+        DrawTransparent(into, at, element.Get(), kSkinKey);
+      } else {
+        MemoryDc src(element.Get());
+        BitBlt(into, 0, 0, w, h, src.Get(), 0, 0, SRCCOPY);
+      }
+    });
+  });
 }
 
 void DrawSkinFrame(TPictureCache& pictures, HDC dc, const RECT& at, TDataSkinObject& object, int frameCount,
@@ -192,12 +198,38 @@ void TSkinControl::DrawBoxGlyph(HDC dc, const RECT& rect, vcl::TBitmap& image, i
   if (w <= 0) return;
   const bool leftText = (GetWindowLongPtrA(Handle, GWL_STYLE) & BS_LEFTTEXT) != 0;
   const controls::Rect at = controls::BoxGlyphRect({rect.left, rect.top, rect.right, rect.bottom}, w, h, leftText);
+  static const int systemDpi = vcl::SystemDpi();
+  if (SkinData && SkinData->Dpi() != systemDpi) RedrawCaptionBeside(dc, rect, RECT{at.left, at.top, at.right, at.bottom});
   const auto key = TPictureCache::Key(&image, reinterpret_cast<std::uintptr_t>(image.Handle()), frameCount, frame);
-  FPictures.Draw(key, w, h, dc, at.left, at.top, [&](HDC into) {
-    const RECT local{0, 0, w, h};
-    FillFace(into, local);
-    DrawStripFrame(into, local, frameCount, frame, image);
+  FPictures.Draw(key, w, h, dc, at.left, at.top, [&](HDC mine) {
+    DrawSharedPicture(this, SkinData, key, w, h, mine, 0, 0, [&](HDC into) {
+      const RECT local{0, 0, w, h};
+      FillFace(into, local);
+      DrawStripFrame(into, local, frameCount, frame, image);
+    });
   });
+}
+
+// The button painted its own box and placed its caption for the system's
+// DPI, which a window moved to a monitor of another scale no longer has:
+// its box would show around the skin's glyph of the other size, and its
+// caption sit under or away from it.  Both are painted over and the caption
+// written again beside the glyph, in the colours the parent gives buttons.
+void TSkinControl::RedrawCaptionBeside(HDC dc, const RECT& rect, const RECT& glyph) {
+  FillFace(dc, rect);
+  const std::string text = WindowText(Handle);
+  if (text.empty()) return;
+  vcl::DcState saved(dc);
+  if (HWND parent = GetParent(Handle)) SendMessageA(parent, WM_CTLCOLORBTN, reinterpret_cast<WPARAM>(dc),
+                                                    reinterpret_cast<LPARAM>(Handle));
+  SetBkMode(dc, TRANSPARENT);
+  if (Font) SelectObject(dc, Font);
+  const int gap = scaling::AtDpi(kBoxCaptionGap, SkinData->Dpi());
+  const bool leftText = glyph.left > rect.left + (rect.right - rect.left) / 2;
+  const RECT beside = leftText ? RECT{rect.left, rect.top, glyph.left - gap, rect.bottom}
+                               : RECT{glyph.right + gap, rect.top, rect.right, rect.bottom};
+  RefreshEnabled();
+  DrawCaption(dc, beside, leftText ? DT_RIGHT : DT_LEFT, Enabled, text);
 }
 
 bool TSkinControl::ChangesBoxGlyph(UINT msg) {

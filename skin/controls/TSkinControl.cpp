@@ -1,5 +1,6 @@
 // TSkinControl: attaching, detaching and the message path.  Painting and
 // the drawing helpers are in SkinControlPaint.cpp.
+#include "skin/controls/SharedPictures.h"
 #include "skin/controls/TSkinControl.h"
 
 #include "skin/controls/ControlGeometry.h"
@@ -86,6 +87,7 @@ void TSkinControl::Detach() {
   Handle = nullptr;
   State = 0;
   FPictures.Clear();
+  ReleaseSharedPictures(this);
 }
 
 void TSkinControl::Notification(vcl::TComponent* component, vcl::TOperation operation) {
@@ -183,6 +185,7 @@ void TSkinControl::SendMouseLeave() {
 
 void TSkinControl::SkinChanged() {
   FPictures.Clear();
+  ForgetSharedPictures(SkinData);
   if (SetColour && Control && SkinData) Control->SetColor(SkinData->ButtonFace);
 }
 

@@ -161,6 +161,10 @@ class TSkinControl : public TFrameSkinner {
   // Check boxes and radio buttons: frame k of n of a glyph image over the
   // face colour where the window's own glyph sits in `rect`.
   void DrawBoxGlyph(HDC dc, const RECT& rect, vcl::TBitmap& image, int frameCount, int frame);
+  // At a DPI other than the system's: the control's face, and its caption
+  // `kBoxCaptionGap` (at 96 dpi) beside the glyph at `glyph`.
+  void RedrawCaptionBeside(HDC dc, const RECT& rect, const RECT& glyph);
+  static constexpr int kBoxCaptionGap = 4;
   // Messages after which a check box or radio button shows another glyph.
   static bool ChangesBoxGlyph(UINT msg);
   // What this skinner composes again and again (see PictureCache.h).

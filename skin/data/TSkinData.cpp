@@ -207,9 +207,8 @@ bool TSkinData::ReadPackage() {
 
 void TSkinData::LoadSkinBitmap(vcl::TBitmap& bitmap, const std::string& value) {
   bitmap.SetHandle(nullptr);
-  const std::string member = SkinImageMemberName(value);
-  if (member.empty() || !FReader) return;
-  const std::optional<std::size_t> index = FReader->IndexOf(member);
+  if (!FReader) return;
+  const std::optional<std::size_t> index = IndexOfImage(*FReader, value);
   if (!index || FReader->Sizes()[*index] <= 0) return;
   try {
     bitmap.LoadFromMemory(FReader->Member(*index));
@@ -217,7 +216,7 @@ void TSkinData::LoadSkinBitmap(vcl::TBitmap& bitmap, const std::string& value) {
     bitmap.SetHandle(nullptr);  // not a bitmap file: an empty image
     return;
   }
-  RememberDrawnImages(bitmap, member);
+  RememberDrawnImages(bitmap, value);
 }
 
 bool TSkinData::CanSkinForm(const std::string& className) {

@@ -154,7 +154,9 @@ class TSkinData : public vcl::TComponent {
   // Fills `copy` (made for copy.FDpi) from this skin.
   void BuildScaledCopy(TSkinData& copy);
   void RefreshScaledCopies();
-  void RememberDrawnImages(const vcl::TBitmap& bitmap, const std::string& member);
+  // Notes which members of the package draw the image a description value
+  // names at the scales a package may carry.
+  void RememberDrawnImages(const vcl::TBitmap& bitmap, const std::string& value);
 
   TSkinData* FSource = nullptr;  // set on a scaled copy
   int FDpi = 96;

@@ -43,8 +43,7 @@ bool TSkinData::ReadDescription(const TSkinReader& reader) {
   const TProfileText ini(std::string_view(reinterpret_cast<const char*>(text.data()), text.size()));
 
   auto imageSize = [&](const std::string& value) -> std::optional<ImageSize> {
-    const std::string member = SkinImageMemberName(value);
-    const std::optional<std::size_t> index = member.empty() ? std::nullopt : reader.IndexOf(member);
+    const std::optional<std::size_t> index = IndexOfImage(reader, value);
     if (!index) return std::nullopt;
     const std::optional<BmpInfo> info = ReadBmpInfo(reader.Member(*index));
     if (!info) return std::nullopt;
@@ -113,8 +112,7 @@ bool TSkinData::ReadDescription(const TSkinReader& reader) {
   SysButtons.clear();
   vcl::TBitmap mdiImage;
   LoadSkinBitmap(mdiImage, d.MdiImage);
-  const std::string mdiMember = SkinImageMemberName(d.MdiImage);
-  const std::optional<std::size_t> mdiIndex = mdiMember.empty() ? std::nullopt : reader.IndexOf(mdiMember);
+  const std::optional<std::size_t> mdiIndex = IndexOfImage(reader, d.MdiImage);
   const std::span<const std::uint8_t> mdiFile = mdiIndex ? reader.Member(*mdiIndex) : std::span<const std::uint8_t>{};
   for (const SysButtonDesc& s : d.SysButtons) {
     auto button = std::make_unique<TDataSkinSysButton>(s.Name);
@@ -129,7 +127,7 @@ bool TSkinData::ReadDescription(const TSkinReader& reader) {
     if (s.MdiIndex >= 0) {
       CopyColumns(mdiFile, mdiImage, s.MdiColumn, s.MdiWidth, button->Image);
       // Its frames of the strip drawn for a DPI, when the package has one.
-      RememberDrawnImages(button->Image, mdiMember);
+      RememberDrawnImages(button->Image, d.MdiImage);
       if (auto drawn = FDrawnImages.find(&button->Image); drawn != FDrawnImages.end()) {
         drawn->second.first = kMdiFramesPerButton * s.MdiIndex;
         drawn->second.count = kMdiFramesPerButton;

@@ -121,13 +121,12 @@ void TSkinData::RefreshScaledCopies() {
   for (auto& [dpi, copy] : FScaled) BuildScaledCopy(*copy);
 }
 
-void TSkinData::RememberDrawnImages(const vcl::TBitmap& bitmap, const std::string& member) {
+void TSkinData::RememberDrawnImages(const vcl::TBitmap& bitmap, const std::string& value) {
   FDrawnImages.erase(&bitmap);
   // Only pictures of the package FDrawnPackage holds can be found again.
   if (!FReader || FReader != FDrawnPackage.get()) return;
   for (const scaling::DrawnScale& s : scaling::kDrawnScales) {
-    const std::string name = scaling::DrawnMemberName(member, s.percent);
-    const std::optional<std::size_t> index = name.empty() ? std::nullopt : FReader->IndexOf(name);
+    const std::optional<std::size_t> index = IndexOfImage(*FReader, value, s.percent);
     if (!index || FReader->Sizes()[*index] <= 0) continue;
     FDrawnImages[&bitmap].members[s.dpi] = *index;
   }

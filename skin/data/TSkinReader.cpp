@@ -4,6 +4,8 @@
 #include <cstring>
 #include <new>
 
+#include "skin/data/SkinDescription.h"
+#include "skin/data/SkinScaling.h"
 #include "skin/data/TLZH.h"
 
 namespace vex::skin {
@@ -191,6 +193,14 @@ bool TSkinReader::ExtractFirstMatch(std::string_view fragment, std::vector<std::
     }
   }
   return false;
+}
+
+std::optional<std::size_t> IndexOfImage(const TSkinReader& reader, std::string_view value, int percent) {
+  std::string member = SkinImageMemberName(value);
+  if (percent != 0 && !member.empty()) member = scaling::DrawnMemberName(member, percent);
+  // An empty name would find a member that has none.
+  if (member.empty()) return std::nullopt;
+  return reader.IndexOf(member);
 }
 
 }  // namespace vex::skin

@@ -114,4 +114,10 @@ class TSkinReader {
 // Lower-cases A-Z only; bytes of 0x80 and above (GBK) stay as they are.
 std::string LowerAscii(std::string_view text);
 
+// The index in `reader` of the member a description's image value names (the
+// file name after the last "\" or ":", ending in ".bmp"), or with `percent`
+// of the picture the package draws for that scale ("name@150.bmp"); nullopt
+// when the value names no bitmap or the package lacks the member.
+std::optional<std::size_t> IndexOfImage(const TSkinReader& reader, std::string_view value, int percent = 0);
+
 }  // namespace vex::skin

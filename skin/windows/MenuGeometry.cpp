@@ -89,18 +89,20 @@ ItemSize MeasureComponentItem(ItemSize proposed, bool separator, bool win9x) {
   return s;
 }
 
-ItemSize MeasureDropDownItem(int textWidth, int proposedHeight, bool separator, bool win9x) {
-  ItemSize s{textWidth + 26, separator ? 8 : proposedHeight + 4};
-  if (win9x) s.height += 4;
+ItemSize MeasureDropDownItem(int textWidth, int proposedHeight, bool separator, bool win9x, int dpi) {
+  auto px = [dpi](int value) { return scaling::AtDpi(value, dpi); };
+  ItemSize s{textWidth + px(26), separator ? px(8) : proposedHeight + px(4)};
+  if (win9x) s.height += px(4);
   return s;
 }
 
 int ItemFrame(bool selected) { return selected ? kSelectedItemFrame : kNormalItemFrame; }
 
-ItemLayout LayOutItem(int width, int height, bool separator) {
+ItemLayout LayOutItem(int width, int height, bool separator, int dpi) {
+  auto px = [dpi](int value) { return scaling::AtDpi(value, dpi); };
   ItemLayout l;
-  l.glyphBox = separator ? Rect{0, 0, 0, 0} : Rect{1, 1, 17, 17};
-  l.textRect = Rect{l.glyphBox.right + 3, 0, width - 1, height};
+  l.glyphBox = separator ? Rect{0, 0, 0, 0} : Rect{px(1), px(1), px(17), px(17)};
+  l.textRect = Rect{l.glyphBox.right + px(3), 0, width - 1, height};
   return l;
 }
 
@@ -111,17 +113,19 @@ Rect PlaceCaptionText(const Rect& textRect, int w, int h, bool rightToLeft) {
   return r;
 }
 
-Rect ShortcutRect(const Rect& caption, const Rect& textRect, int width, bool rightToLeft) {
+Rect ShortcutRect(const Rect& caption, const Rect& textRect, int width, bool rightToLeft, int dpi) {
   if (rightToLeft) return Rect{textRect.left, caption.top, caption.left, caption.bottom};
-  return Rect{caption.right, caption.top, width - 11, caption.bottom};
+  return Rect{caption.right, caption.top, width - scaling::AtDpi(11, dpi), caption.bottom};
 }
 
-Point CheckMarkAt(const Rect& box, int w, int h) {
-  return Point{box.left + (box.Width() - w) / 2 + 1, box.top + (box.Height() - h) / 2 + 1};
+Point CheckMarkAt(const Rect& box, int w, int h, int dpi) {
+  const int nudge = scaling::AtDpi(1, dpi);
+  return Point{box.left + (box.Width() - w) / 2 + nudge, box.top + (box.Height() - h) / 2 + nudge};
 }
 
-Rect SeparatorLine(const Rect& textRect) {
-  return Rect{textRect.left, textRect.top + 4, textRect.right, textRect.top + 6};
+Rect SeparatorLine(const Rect& textRect, int dpi) {
+  auto px = [dpi](int value) { return scaling::AtDpi(value, dpi); };
+  return Rect{textRect.left, textRect.top + px(4), textRect.right, textRect.top + px(6)};
 }
 
 RowSpan SeparatorRows(int imageHeight, int itemHeight) {

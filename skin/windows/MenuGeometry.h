@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "skin/data/SkinScaling.h"
 #include "skin/windows/FrameGeometry.h"
 
 namespace vex::skin::menu {
@@ -84,8 +85,10 @@ struct ItemSize {
 ItemSize MeasureComponentItem(ItemSize proposed, bool separator, bool win9x);
 // A drop-down item measured for the frame: the text's width + 26; 8 high
 // for a separator (or an item without text), otherwise the proposed height
-// + 4; 4 higher again on Windows 95/98/Me.
-ItemSize MeasureDropDownItem(int textWidth, int proposedHeight, bool separator, bool win9x);
+// + 4; 4 higher again on Windows 95/98/Me.  The added pixels are a 96-dpi
+// design, taken at `dpi` (the window's).
+ItemSize MeasureDropDownItem(int textWidth, int proposedHeight, bool separator, bool win9x,
+                             int dpi = scaling::kBaseDpi);
 
 // ---- item drawing -------------------------------------------------------
 
@@ -101,24 +104,27 @@ struct ItemLayout {
   Rect glyphBox;  // check mark or image
   Rect textRect;  // caption and shortcut
 };
-ItemLayout LayOutItem(int width, int height, bool separator);
+// The 96-dpi design (glyph box 16 x 16 at (1, 1), the text 3 pixels after
+// it) taken at `dpi`.
+ItemLayout LayOutItem(int width, int height, bool separator, int dpi = scaling::kBaseDpi);
 // The caption measured w x h in the text rectangle: moved down by half the
 // spare height.  Right to left: right aligned in the rectangle.
 Rect PlaceCaptionText(const Rect& textRect, int w, int h, bool rightToLeft);
 // The shortcut's rectangle, on the caption's line: from the caption's right
 // end to W - 11, its text right aligned; right to left, mirrored: from the
 // text rectangle's left to the caption, left aligned.
-Rect ShortcutRect(const Rect& caption, const Rect& textRect, int width, bool rightToLeft);
+Rect ShortcutRect(const Rect& caption, const Rect& textRect, int width, bool rightToLeft,
+                  int dpi = scaling::kBaseDpi);
 // The top-left corner of a check mark w x h: centred in the box, then one
 // pixel right and down.
 struct Point {
   int x = 0, y = 0;
   friend bool operator==(const Point&, const Point&) = default;
 };
-Point CheckMarkAt(const Rect& box, int w, int h);
+Point CheckMarkAt(const Rect& box, int w, int h, int dpi = scaling::kBaseDpi);
 // The etched line of a drop-down separator: along the text rectangle's top
 // moved down by 4.
-Rect SeparatorLine(const Rect& textRect);
+Rect SeparatorLine(const Rect& textRect, int dpi = scaling::kBaseDpi);
 
 // Rows of the separator frame used for a separator item `itemHeight` high
 // over a MenuItem image `imageHeight` high: its bottom rows when the item

@@ -1,8 +1,10 @@
 #include "skin/data/DrawBounds.h"
 #include "skin/windows/MenuItemDrawing.h"
 
+#include <array>
 #include <cstdint>
 #include <cstring>
+#include <map>
 #include <memory>
 #include <vector>
 
@@ -16,22 +18,46 @@
 #include "skin/windows/TSkinPopupMenu.h"
 #include "widgets/TCanvas.h"
 #include "widgets/TImageList.h"
+#include "widgets/WindowDpi.h"
 
 namespace vex::skin {
 namespace {
 
 RECT ToRect(const menu::Rect& r) { return RECT{r.left, r.top, r.right, r.bottom}; }
 
-// The check mark and the radio bullet as monochrome pictures: the glyph's
-// bits are 0, the rest 1.
-const TKeptPicture& Mark(bool radio) {
-  static TKeptPicture marks[2];
-  TKeptPicture& mark = marks[radio ? 1 : 0];
-  if (mark.Dc()) return mark;
+// The system's check mark (OBM_CHECK) for a menu drawn at `dpi`: as the
+// system gives it at its own DPI, scaled as the menu check size scales at
+// another (Wine keeps the bitmap 14 x 14 at every DPI; Windows draws it at
+// the system's menu check size).  Null when the system has none.
+HBITMAP SystemCheck(int dpi) {
   constexpr WORD kObmCheck = 32760;  // OBM_CHECK, declared only with OEMRESOURCE
-  HBITMAP system = radio ? nullptr : LoadBitmapA(nullptr, MAKEINTRESOURCEA(kObmCheck));
+  HBITMAP system = LoadBitmapA(nullptr, MAKEINTRESOURCEA(kObmCheck));
+  static const int systemDpi = vcl::SystemDpi();
+  if (!system || dpi == systemDpi) return system;
+  const BitmapSize size = SizeOf(system);
+  const int w = MulDiv(size.width, vcl::SystemMetricForDpi(SM_CXMENUCHECK, dpi), GetSystemMetrics(SM_CXMENUCHECK));
+  const int h = MulDiv(size.height, vcl::SystemMetricForDpi(SM_CYMENUCHECK, dpi), GetSystemMetrics(SM_CYMENUCHECK));
+  HBITMAP fitted = w > 0 && h > 0 ? CreateBitmap(w, h, 1, 1, nullptr) : nullptr;
+  if (fitted) {
+    MemoryDc to(fitted), from(system);
+    StretchModeScope mode(to.Get(), BLACKONWHITE);  // the glyph's bits are 0: keep them
+    StretchBlt(to.Get(), 0, 0, w, h, from.Get(), 0, 0, size.width, size.height, SRCCOPY);
+  }
+  DeleteObject(system);
+  return fitted;
+}
+
+// The check mark and the radio bullet as monochrome pictures: the glyph's
+// bits are 0, the rest 1, for a menu at `dpi` (a window on a monitor of
+// another scale than the system's).  One pair per DPI in use, kept to
+// program end.
+const TKeptPicture& Mark(bool radio, int dpi) {
+  static std::map<int, std::array<TKeptPicture, 2>> marks;
+  TKeptPicture& mark = marks[dpi][radio ? 1 : 0];
+  if (mark.Dc()) return mark;
+  HBITMAP system = radio ? nullptr : SystemCheck(dpi);
   if (!system) {
-    const int w = GetSystemMetrics(SM_CXMENUCHECK), h = GetSystemMetrics(SM_CYMENUCHECK);
+    const int w = vcl::SystemMetricForDpi(SM_CXMENUCHECK, dpi), h = vcl::SystemMetricForDpi(SM_CYMENUCHECK, dpi);
     system = CreateBitmap(w, h, 1, 1, nullptr);
     MemoryDc dc(system);
     RECT r{0, 0, w, h};
@@ -42,11 +68,11 @@ const TKeptPicture& Mark(bool radio) {
 }
 
 // A monochrome glyph drawn in `colour`, its other pixels left as they are.
-void DrawMark(HDC dc, const menu::Rect& box, bool radio, COLORREF colour) {
-  const TKeptPicture& mark = Mark(radio);
+void DrawMark(HDC dc, const menu::Rect& box, bool radio, COLORREF colour, int dpi) {
+  const TKeptPicture& mark = Mark(radio, dpi);
   if (!mark.Dc()) return;
   const int w = mark.Width(), h = mark.Height();
-  const menu::Point at = menu::CheckMarkAt(box, w, h);
+  const menu::Point at = menu::CheckMarkAt(box, w, h, dpi);
   const COLORREF oldText = SetTextColor(dc, RGB(0, 0, 0));
   const COLORREF oldBack = SetBkColor(dc, RGB(255, 255, 255));
   BitBlt(dc, at.x, at.y, w, h, mark.Dc(), 0, 0, SRCAND);
@@ -89,10 +115,12 @@ COLORREF TextColourOf(const TMenuItemFacts& item, bool selected, const TSkinData
   return vcl::ColorToRGB(skin.MenuText);
 }
 
-// Glyph, caption and shortcut in (0, 0, W, H) of `dc`.
+// Glyph, caption and shortcut in (0, 0, W, H) of `dc`, at the DPI the skin
+// was built for (the window's).
 void DrawContent(HDC dc, int w, int h, const TMenuItemFacts& item, bool selected, const TSkinData& skin) {
   const bool line = item.caption == "-";
-  const menu::ItemLayout layout = menu::LayOutItem(w, h, line);
+  const int dpi = skin.Dpi();
+  const menu::ItemLayout layout = menu::LayOutItem(w, h, line, dpi);
   const bool hasImage = item.images && item.imageIndex >= 0 && item.imageIndex < item.images->Count();
   if (hasImage) {
     if (item.checked) DrawCheckedBox(dc, layout.glyphBox);
@@ -101,15 +129,15 @@ void DrawContent(HDC dc, int w, int h, const TMenuItemFacts& item, bool selected
     item.images->Draw(canvas, layout.glyphBox.left, layout.glyphBox.top, item.imageIndex, item.enabled);
     canvas.SetHandle(nullptr);
   } else if (item.checked) {
-    DrawMark(dc, layout.glyphBox, item.radio, GetSysColor(COLOR_BTNTEXT));
+    DrawMark(dc, layout.glyphBox, item.radio, GetSysColor(COLOR_BTNTEXT), dpi);
   }
   if (line) {
-    RECT etched = ToRect(menu::SeparatorLine(layout.textRect));
+    RECT etched = ToRect(menu::SeparatorLine(layout.textRect, dpi));
     DrawEdge(dc, &etched, EDGE_ETCHED, BF_TOP);
     return;
   }
   vcl::DcState state(dc);
-  SelectObject(dc, MenuFont(item.isDefault));
+  SelectObject(dc, MenuFont(item.isDefault, dpi));
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, TextColourOf(item, selected, skin));
   const UINT reading = item.rightToLeft ? DT_RIGHT | DT_RTLREADING : DT_LEFT;
@@ -123,7 +151,7 @@ void DrawContent(HDC dc, int w, int h, const TMenuItemFacts& item, bool selected
   RECT draw = ToRect(caption);
   DrawTextA(dc, item.caption.c_str(), -1, &draw, format | DT_NOCLIP);
   if (!item.shortcut.empty()) {
-    RECT shortcut = ToRect(menu::ShortcutRect(caption, layout.textRect, w, item.rightToLeft));
+    RECT shortcut = ToRect(menu::ShortcutRect(caption, layout.textRect, w, item.rightToLeft, dpi));
     const UINT align = item.rightToLeft ? DT_LEFT | DT_RTLREADING : DT_RIGHT;
     DrawTextA(dc, item.shortcut.c_str(), -1, &shortcut, DT_SINGLELINE | DT_NOPREFIX | align);
   }

@@ -17,6 +17,7 @@
 #include "skin/windows/TSkinPopupMenu.h"
 #include "widgets/TForm.h"
 #include "widgets/TMenu.h"
+#include "widgets/WindowDpi.h"
 
 namespace vex::skin {
 namespace {
@@ -87,17 +88,21 @@ bool MeasureMenuItem(TSkinForm& frame, MEASUREITEMSTRUCT& request) {
   if (request.CtlType != ODT_MENU || !bar || !bar->FOwnerDrawn.Contains(nullptr, request.itemID)) return false;
   HDC dc = GetWindowDC(frame.Handle());
   if (!dc) return false;
-  const HGDIOBJ oldFont = SelectObject(dc, MenuFont());
+  // The window's DPI, which its skin was built for: after a move to a monitor
+  // of another scale the system still proposes a height at its own DPI.
+  static const int systemDpi = vcl::SystemDpi();
+  const int dpi = frame.SkinData() ? frame.SkinData()->Dpi() : systemDpi;
+  const int proposed = MulDiv(static_cast<int>(request.itemHeight), dpi, systemDpi);
+  const HGDIOBJ oldFont = SelectObject(dc, MenuFont(false, dpi));
   menu::ItemSize size;
   if (vcl::TMenuItem* item = MainMenuItem(frame, request.itemData, request.itemID)) {
     const std::string shortcut = item->ShortCut() ? vcl::ShortCutToText(item->ShortCut()) : std::string();
-    size = menu::MeasureDropDownItem(TextWidth(dc, item->Caption() + shortcut), static_cast<int>(request.itemHeight),
-                                     item->IsLine(), Win9x());
+    size = menu::MeasureDropDownItem(TextWidth(dc, item->Caption() + shortcut), proposed, item->IsLine(), Win9x(),
+                                     dpi);
   } else {
     const menu::CaptionParts parts = menu::SplitAtTab(MenuItemText(frame.FDropDown, request.itemID, false));
     const std::string text = parts.caption + parts.shortcut;
-    size = menu::MeasureDropDownItem(TextWidth(dc, text), static_cast<int>(request.itemHeight), text.empty(),
-                                     Win9x());
+    size = menu::MeasureDropDownItem(TextWidth(dc, text), proposed, text.empty(), Win9x(), dpi);
   }
   SelectObject(dc, oldFont);
   ReleaseDC(frame.Handle(), dc);

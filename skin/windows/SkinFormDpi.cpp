@@ -90,6 +90,9 @@ void TSkinForm::DpiChanged(vcl::TMessage& m) {
   if (newSkin) {
     if (FForm) {
       FForm->SetColor(FSkinData->ButtonFace);
+      // The form's popup-menu components draw their items with the skin at
+      // the window's new DPI.
+      MenuLayer().SetPopupOwnerDraw(*FForm, *FSkinData, true);
       ControlLayer().SkinFormControls(*this, *FForm);
     } else {
       ControlLayer().SkinChildWindows(*this);

@@ -2,6 +2,7 @@
 // skinner makes on release, the space key, hot and pressed state, and the
 // frame it draws per state.
 #include "controls_fixture.h"
+#include "skin/controls/SharedPictures.h"
 #include "skin/controls/TSkinButton.h"
 #include "win_test_support.h"
 
@@ -190,6 +191,29 @@ TEST(SkinButton, CaptionTakesTheStateColourAndSitsInTheMiddle) {
     // Centred: about as much ink on either half.
     EXPECT_LT(std::abs(l - r), (l + r) / 3 + 3) << c.state << ": " << l << " left, " << r << " right";
   }
+}
+
+// Buttons of one size and state draw one picture of the skin between them;
+// a changed skin paints it anew, and it goes with the last skinner.
+TEST(SkinButton, ButtonsOfOneSizeShareTheSkinsPicture) {
+  {
+    SkinnedForm f;
+    TSkinButton* skinners[3] = {};
+    const int widths[] = {90, 90, 120};
+    for (int i = 0; i < 3; ++i)
+      skinners[i] = f.Attach<TSkinButton>(f.Add<vcl::TButton>(10, 10 + 30 * i, widths[i], 25));
+    const Pixels first = DrawOffscreen(*skinners[0]);
+    EXPECT_EQ(SharedPictureCount(&Skin()), 1u);
+    EXPECT_EQ(DrawOffscreen(*skinners[1]).rgb, first.rgb) << "the same picture";
+    EXPECT_EQ(SharedPictureCount(&Skin()), 1u) << "built once for both";
+    DrawOffscreen(*skinners[2]);
+    EXPECT_EQ(SharedPictureCount(&Skin()), 2u) << "another size";
+    skinners[0]->SkinChanged();
+    EXPECT_EQ(SharedPictureCount(&Skin()), 0u) << "the skin's images may be new";
+    EXPECT_EQ(DrawOffscreen(*skinners[0]).rgb, first.rgb);
+    EXPECT_EQ(SharedPictureCount(&Skin()), 1u);
+  }
+  EXPECT_EQ(SharedPictureCount(&Skin()), 0u) << "nothing outlives the skinners";
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <optional>
 #include <string>
 
 #include "package_test_util.h"
@@ -68,6 +69,32 @@ TEST(SkinReader, NameListLineRules) {
   EXPECT_EQ(AsText(m), "DDDD");
   EXPECT_TRUE(r.ExtractMember("", m));
   EXPECT_EQ(AsText(m), "CCC");
+}
+
+TEST(SkinReader, ImageValuesFindTheirMembers) {
+  // Members: 0 "", 1 "sedge_tabs.bmp", 2 "sedge_tabs@150.bmp", 3 "x.ini".
+  TSkinReader r;
+  ASSERT_TRUE(r.LoadPackage(Compress(RawArchive("\r\nSedge_Tabs.bmp\r\nsedge_tabs@150.BMP\r\nx.ini\r\n",
+                                                {1, 1, 1, 1}, ToBytes("EABC")))));
+  const struct {
+    const char* value;
+    int percent;
+    std::optional<std::size_t> index;
+  } cases[] = {
+      {"sedge_tabs.bmp", 0, 1},
+      {"C:\\skins\\SEDGE_TABS.bmp", 0, 1},  // folders and letter case of the name do not count
+      {"d:sedge_tabs.bmp", 0, 1},
+      {"sedge_tabs.bmp", 150, 2},
+      {"skins\\sedge_tabs.bmp", 150, 2},
+      {"sedge_tabs.bmp", 200, std::nullopt},  // not drawn at that scale
+      {"sedge_tabs.BMP", 0, std::nullopt},    // only ".bmp" names a bitmap
+      {"x.ini", 0, std::nullopt},
+      {"", 0, std::nullopt},  // never the member without a name
+      {"", 150, std::nullopt},
+      {"skins\\", 0, std::nullopt},
+      {"missing.bmp", 150, std::nullopt},
+  };
+  for (const auto& c : cases) EXPECT_EQ(IndexOfImage(r, c.value, c.percent), c.index) << c.value << " " << c.percent;
 }
 
 TEST(SkinReader, HighBytesInNamesKeepTheirCase) {

@@ -125,6 +125,36 @@ TEST(ItemSizes, ComponentAndDropDownItems) {
   EXPECT_EQ(m::MeasureDropDownItem(0, 17, true, false), (m::ItemSize{26, 8}));
 }
 
+// A drop-down item of a window at another DPI: the pixels the design adds,
+// the glyph box, the shortcut's end and the etched line at that DPI, rounded
+// as MulDiv rounds (1.5 x 1 gives 2, 1.25 x 3 gives 4).
+TEST(ItemSizes, AtTheWindowsDpi) {
+  struct Case {
+    int dpi;
+    m::ItemSize item, separator, win9x;
+    m::Rect glyphBox;
+    int textLeft, shortcutEnd, lineTop;
+    m::Point mark;  // a 10 x 10 mark in the box
+  };
+  const Case cases[] = {
+      {96, {86, 21}, {26, 8}, {86, 25}, {1, 1, 17, 17}, 20, 189, 4, {5, 5}},
+      {120, {93, 22}, {33, 10}, {93, 27}, {1, 1, 21, 21}, 25, 186, 5, {7, 7}},
+      {144, {99, 23}, {39, 12}, {99, 29}, {2, 2, 26, 26}, 31, 183, 6, {11, 11}},
+      {192, {112, 25}, {52, 16}, {112, 33}, {2, 2, 34, 34}, 40, 178, 8, {15, 15}},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(m::MeasureDropDownItem(60, 17, false, false, c.dpi), c.item) << c.dpi;
+    EXPECT_EQ(m::MeasureDropDownItem(0, 17, true, false, c.dpi), c.separator) << c.dpi;
+    EXPECT_EQ(m::MeasureDropDownItem(60, 17, false, true, c.dpi), c.win9x) << c.dpi;
+    const m::ItemLayout l = m::LayOutItem(200, 30, false, c.dpi);
+    EXPECT_EQ(l.glyphBox, c.glyphBox) << c.dpi;
+    EXPECT_EQ(l.textRect, (m::Rect{c.textLeft, 0, 199, 30})) << c.dpi;
+    EXPECT_EQ(m::ShortcutRect(m::Rect{40, 5, 90, 25}, l.textRect, 200, false, c.dpi).right, c.shortcutEnd) << c.dpi;
+    EXPECT_EQ(m::SeparatorLine(l.textRect, c.dpi).top, c.lineTop) << c.dpi;
+    EXPECT_EQ(m::CheckMarkAt(l.glyphBox, 10, 10, c.dpi), c.mark) << c.dpi;
+  }
+}
+
 TEST(Separators, RowsAndColumnsOfTheSecondFrame) {
   struct Case {
     const char* name;

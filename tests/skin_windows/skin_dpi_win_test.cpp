@@ -6,12 +6,23 @@
 // go to the test output as dpi<N>-*.png.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <chrono>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "skin/data/SkinScaling.h"
+#include "skin/windows/MenuItemDrawing.h"
+#include "skin/windows/PopupOwnerDraw.h"
 #include "skin/windows/TNCObject.h"
 #include "skin/windows/TSkinMenuBar.h"
+#include "widgets/TButton.h"
+#include "widgets/TCheckBox.h"
+#include "widgets/TForm.h"
+#include "widgets/TMenu.h"
+#include "widgets/TRadioButton.h"
+#include "widgets/Vcl.h"
 #include "widgets/WindowDpi.h"
 #include "skin_window_fixture.h"
 #include "win_test_support.h"
@@ -28,6 +39,20 @@ int PrefixDpi() {
 }
 
 std::string Shot(int dpi, const char* what) { return "dpi" + std::to_string(dpi) + "-" + what; }
+
+// WM_DPICHANGED as the system sends it when the window moves from `from` to
+// a monitor at `to`: the suggested rectangle is the window's scaled (or
+// `exact`).  Returns the window's rectangle before the move.
+RECT MoveToDpi(HWND h, int from, int to, const RECT* exact = nullptr) {
+  RECT now{};
+  GetWindowRect(h, &now);
+  RECT suggested = exact ? *exact
+                         : RECT{now.left, now.top, now.left + scaling::Scale(now.right - now.left, to, from),
+                                now.top + scaling::Scale(now.bottom - now.top, to, from)};
+  SendMessageA(h, WM_DPICHANGED, MAKEWPARAM(to, to), reinterpret_cast<LPARAM>(&suggested));
+  vex::test::PumpPending();
+  return now;
+}
 
 class SkinAtDisplayDpi : public ::testing::Test {
  protected:
@@ -196,12 +221,7 @@ TEST_F(SkinAtDisplayDpi, TheMenuBarTakesItsHeightAtTheWindowsDpi) {
   const int widthAtDpi = buttonWidth();
   ASSERT_GT(widthAtDpi, 0);
 
-  RECT before{};
-  GetWindowRect(h, &before);
-  RECT suggested{before.left, before.top, before.left + scaling::Scale(before.right - before.left, other, dpi),
-                 before.top + scaling::Scale(before.bottom - before.top, other, dpi)};
-  SendMessageA(h, WM_DPICHANGED, MAKEWPARAM(other, other), reinterpret_cast<LPARAM>(&suggested));
-  vex::test::PumpPending();
+  const RECT before = MoveToDpi(h, dpi, other);
   EXPECT_NEAR(frame->FMenuHeight, MulDiv(GetSystemMetrics(SM_CYMENU), other, vcl::SystemDpi()), 1);
   EXPECT_NE(frame->FMenuHeight, atDpi);
   EXPECT_EQ(clientTop(), frame->FTopHeight + frame->FMenuHeight);
@@ -211,11 +231,295 @@ TEST_F(SkinAtDisplayDpi, TheMenuBarTakesItsHeightAtTheWindowsDpi) {
     EXPECT_LT(buttonWidth(), widthAtDpi) << "the caption in the font at " << other << " dpi";
   vex::test::SaveWindowPng(h, Shot(dpi, ("menu-bar-at-" + std::to_string(other)).c_str()));
 
-  SendMessageA(h, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&before));
-  vex::test::PumpPending();
+  MoveToDpi(h, other, dpi, &before);
   EXPECT_EQ(frame->FMenuHeight, atDpi);
   EXPECT_EQ(clientTop(), frame->FTopHeight + atDpi);
   EXPECT_EQ(buttonWidth(), widthAtDpi);
+}
+
+// The ink of a drop-down item's content: where two drawings of the item,
+// one with `facts` and one without caption or check mark, differ.  Both lie
+// over the same background and MenuItem frame.
+struct Ink {
+  int markWidth = 0, markHeight = 0;  // in the glyph box at the left
+  int textHeight = 0;                 // right of it
+};
+
+Ink InkOf(TSkinData& skin, const TMenuItemFacts& facts, int w, int h, int glyphRight, const std::string& shot) {
+  auto draw = [&](const TMenuItemFacts& f) {
+    BITMAPINFO bi{};
+    bi.bmiHeader = {sizeof bi.bmiHeader, w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HDC dc = CreateCompatibleDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, bitmap);
+    DrawMenuItemFacts(dc, RECT{0, 0, w, h}, f, false, skin, nullptr);
+    GdiFlush();
+    if (&f == &facts) vex::test::SaveBitmapPng(bitmap, shot);
+    std::vector<std::uint32_t> pixels(static_cast<const std::uint32_t*>(bits),
+                                      static_cast<const std::uint32_t*>(bits) + static_cast<std::size_t>(w) * h);
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    DeleteObject(bitmap);
+    return pixels;
+  };
+  TMenuItemFacts blank = facts;
+  blank.caption = " ";
+  blank.checked = false;
+  const std::vector<std::uint32_t> a = draw(facts), b = draw(blank);
+  RECT mark{w, h, -1, -1}, text{w, h, -1, -1};
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) {
+      if (a[static_cast<std::size_t>(y) * w + x] == b[static_cast<std::size_t>(y) * w + x]) continue;
+      RECT& r = x < glyphRight ? mark : text;
+      r = RECT{std::min<LONG>(r.left, x), std::min<LONG>(r.top, y), std::max<LONG>(r.right, x + 1),
+               std::max<LONG>(r.bottom, y + 1)};
+    }
+  return Ink{std::max<int>(0, mark.right - mark.left), std::max<int>(0, mark.bottom - mark.top),
+             std::max<int>(0, text.bottom - text.top)};
+}
+
+// The drop-downs of a window moved to a monitor of another DPI are measured
+// and drawn at that DPI, not at the system's: the item heights, the caption's
+// font and the check mark grow and shrink with the window, and come back
+// exactly on the way back.  (The system menu's items are the system's own:
+// only its background is the skin's.)
+TEST_F(SkinAtDisplayDpi, DropDownItemsFollowTheWindowsDpi) {
+  HMENU sub = CreatePopupMenu();
+  AppendMenuA(sub, MF_STRING, 700, "&Open\tCtrl+O");
+  AppendMenuA(sub, MF_SEPARATOR, 0, nullptr);
+  HMENU bar = CreateMenu();
+  AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(sub), "&File");
+  LogWindow w(WS_OVERLAPPEDWINDOW);
+  HWND h = w.Handle();
+  SetMenu(h, bar);
+  TSkinForm* frame = ShowSkinned(h);
+  ASSERT_NE(frame, nullptr);
+  const int dpi = WindowDpi(h), other = dpi == 192 ? 96 : 192;
+  struct Seen {
+    int height = 0, separator = 0, width = 0;
+    Ink ink;
+  };
+  auto look = [&](const char* when) {
+    Seen seen;
+    auto* menuBar = dynamic_cast<TSkinMenuBar*>(frame->FMenuBar.get());
+    if (!menuBar) return seen;
+    menuBar->FOwnerDrawn.MakeOwnerDrawn(sub);  // as when the drop-down opens
+    frame->FDropDown = sub;
+    // Wine proposes the dialog base unit's height (at the system's DPI).
+    const UINT proposed = HIWORD(GetDialogBaseUnits());
+    MEASUREITEMSTRUCT item{ODT_MENU, 0, 700, proposed, proposed, 0};
+    SendMessageA(h, WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&item));
+    MEASUREITEMSTRUCT line{ODT_MENU, 0, 0, proposed, proposed, 0};
+    SendMessageA(h, WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&line));
+    seen.height = static_cast<int>(item.itemHeight);
+    seen.width = static_cast<int>(item.itemWidth);
+    seen.separator = static_cast<int>(line.itemHeight);
+    TMenuItemFacts facts;
+    facts.caption = "&Hg";
+    facts.checked = true;
+    const int at = frame->SkinData()->Dpi();
+    seen.ink = InkOf(*frame->SkinData(), facts, AtDpi(160, at), seen.height, AtDpi(18, at),
+                     Shot(dpi, ("drop-down-item-" + std::string(when) + "-" + std::to_string(at)).c_str()));
+    return seen;
+  };
+  const Seen home = look("home");
+  ASSERT_GT(home.height, 0);
+  ASSERT_GT(home.ink.textHeight, 0);
+  ASSERT_GT(home.ink.markHeight, 0);
+  const int proposed = HIWORD(GetDialogBaseUnits());
+  EXPECT_EQ(home.height, proposed + AtDpi(4, dpi));
+  EXPECT_EQ(home.separator, AtDpi(8, dpi));
+
+  const RECT before = MoveToDpi(h, dpi, other);
+  ASSERT_EQ(frame->SkinData()->Dpi(), other);
+  const Seen moved = look("moved");
+  // The proposed height is the system's; the item is as high as at `other`.
+  EXPECT_NEAR(moved.height, MulDiv(proposed, other, vcl::SystemDpi()) + AtDpi(4, other), 1);
+  EXPECT_EQ(moved.separator, AtDpi(8, other));
+  const double ratio = static_cast<double>(other) / dpi;
+  auto expectScaled = [ratio](int now, int was, const char* what) {
+    EXPECT_NEAR(now, was * ratio, was * ratio * 0.2 + 1) << what << " (was " << was << ")";
+  };
+  expectScaled(moved.width, home.width, "item width");
+  expectScaled(moved.ink.textHeight, home.ink.textHeight, "caption ink height");
+  expectScaled(moved.ink.markWidth, home.ink.markWidth, "check mark width");
+  expectScaled(moved.ink.markHeight, home.ink.markHeight, "check mark height");
+
+  MoveToDpi(h, other, dpi, &before);
+  const Seen back = look("back");
+  EXPECT_EQ(back.height, home.height);
+  EXPECT_EQ(back.separator, home.separator);
+  EXPECT_EQ(back.width, home.width);
+  EXPECT_EQ(back.ink.textHeight, home.ink.textHeight);
+  EXPECT_EQ(back.ink.markWidth, home.ink.markWidth);
+}
+
+// A form's popup-menu components draw their items with the skin at the
+// window's DPI, also after a move to another one and back.
+TEST_F(SkinAtDisplayDpi, PopupComponentsDrawWithTheSkinAtTheWindowsDpi) {
+  vcl::Owned<vcl::TForm> form(vcl::New<vcl::TForm>(vcl::Application));
+  auto* popup = new vcl::TPopupMenu(form.get());
+  auto* item = new vcl::TMenuItem(form.get());
+  item->SetCaption("&Open");
+  popup->Items()->Add(item);
+  form->Show();
+  TSkinForm* frame = ShowSkinned(form->Handle());
+  ASSERT_NE(frame, nullptr);
+  auto drawnWith = [item]() -> const TSkinData* {
+    const auto* draw = item->OnDrawItem.target<TComponentItemDraw>();
+    return draw ? draw->skin : nullptr;
+  };
+  const int dpi = WindowDpi(form->Handle()), other = dpi == 192 ? 96 : 192;
+  EXPECT_EQ(drawnWith(), skin->AtDpi(dpi));
+  for (int to : {other, dpi}) {
+    MoveToDpi(form->Handle(), to == other ? dpi : other, to);
+    EXPECT_EQ(drawnWith(), skin->AtDpi(to)) << to;
+  }
+}
+
+// A window as it is on screen, frame included (Wine draws frames through
+// WM_NCPAINT; PrintWindow would leave them out), once two reads a little
+// apart agree: Wine's pictures reach the screen a moment after the paint.
+std::vector<std::uint32_t> OnScreen(HWND window) {
+  auto read = [window] {
+    RECT r{};
+    GetWindowRect(window, &r);
+    const int w = r.right - r.left, h = r.bottom - r.top;
+    std::vector<std::uint32_t> pixels(static_cast<std::size_t>(w) * h + 2);
+    pixels[0] = static_cast<std::uint32_t>(w);
+    pixels[1] = static_cast<std::uint32_t>(h);
+    BITMAPINFO bi{};
+    bi.bmiHeader = {sizeof bi.bmiHeader, w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    HDC screen = GetDC(nullptr);
+    HBITMAP bitmap = CreateDIBSection(screen, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HDC dc = CreateCompatibleDC(screen);
+    HGDIOBJ old = SelectObject(dc, bitmap);
+    BitBlt(dc, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
+    GdiFlush();
+    std::copy_n(static_cast<const std::uint32_t*>(bits), static_cast<std::size_t>(w) * h, pixels.begin() + 2);
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    DeleteObject(bitmap);
+    ReleaseDC(nullptr, screen);
+    return pixels;
+  };
+  vex::test::PumpPending();
+  std::vector<std::uint32_t> shot = read();
+  for (int i = 0; i < 30; ++i) {
+    vex::test::PumpUntil([] { return false; }, std::chrono::milliseconds(100));
+    std::vector<std::uint32_t> again = read();
+    const bool same = again == shot;
+    shot = std::move(again);
+    if (same) break;
+  }
+  return shot;
+}
+
+std::size_t DifferentPixels(const std::vector<std::uint32_t>& a, const std::vector<std::uint32_t>& b) {
+  if (a.size() != b.size() || a.size() < 2 || a[0] != b[0]) return std::max(a.size(), b.size());
+  std::size_t n = 0;
+  for (std::size_t i = 2; i < a.size(); ++i) n += (a[i] & 0xFFFFFF) != (b[i] & 0xFFFFFF);
+  return n;
+}
+
+// After a move to another DPI every part of the window is painted at the new
+// size right away: the frame, the caption buttons' glyphs and the controls'
+// glyphs on screen are what a complete repaint of the window draws; and back
+// at the first DPI the window looks exactly as before the trip.
+void ExpectNoStalePixels(HWND h, const std::string& name) {
+  const int dpi = WindowDpi(h), other = dpi == 192 ? 96 : 192;
+  SetCursorPos(0, 0);  // no hover look anywhere
+  const std::vector<std::uint32_t> home = OnScreen(h);
+  auto repaintAll = [h] {
+    RedrawWindow(h, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  };
+
+  const RECT before = MoveToDpi(h, dpi, other);
+  const std::vector<std::uint32_t> moved = OnScreen(h);
+  vex::test::SaveWindowPng(h, Shot(dpi, (name + "-moved-to-" + std::to_string(other)).c_str()));
+  repaintAll();
+  EXPECT_EQ(DifferentPixels(moved, OnScreen(h)), 0u) << name << ": stale pixels right after the move to " << other;
+
+  MoveToDpi(h, other, dpi, &before);
+  const std::vector<std::uint32_t> back = OnScreen(h);
+  vex::test::SaveWindowPng(h, Shot(dpi, (name + "-moved-back").c_str()));
+  EXPECT_EQ(DifferentPixels(back, home), 0u) << name << ": back at " << dpi;
+  repaintAll();
+  EXPECT_EQ(DifferentPixels(back, OnScreen(h)), 0u) << name << ": stale pixels right after the move back";
+}
+
+// A plain window, whose controls keep their places and fonts (its program
+// lays nothing out again): their skinned glyphs follow the DPI all the same.
+TEST_F(SkinAtDisplayDpi, AMoveToAnotherDpiLeavesNoStalePixels) {
+  LogWindow w(WS_OVERLAPPEDWINDOW, 0, RECT{60, 60, 60 + AtDpi(320, PrefixDpi()), 60 + AtDpi(180, PrefixDpi())});
+  HWND h = w.Handle();
+  const int dpi = WindowDpi(h);
+  CreateWindowExA(0, "BUTTON", "Check", WS_CHILD | WS_VISIBLE | BS_AUTOCHECKBOX, AtDpi(10, dpi), AtDpi(10, dpi),
+                  AtDpi(120, dpi), AtDpi(24, dpi), h, nullptr, nullptr, nullptr);
+  CreateWindowExA(0, "BUTTON", "Radio", WS_CHILD | WS_VISIBLE | BS_AUTORADIOBUTTON, AtDpi(10, dpi), AtDpi(40, dpi),
+                  AtDpi(120, dpi), AtDpi(24, dpi), h, nullptr, nullptr, nullptr);
+  ASSERT_NE(ShowSkinned(h), nullptr);
+  ExpectNoStalePixels(h, "glyphs-window");
+}
+
+// A form lays its 96-dpi design out again at the new DPI.
+TEST_F(SkinAtDisplayDpi, AFormMovedToAnotherDpiLeavesNoStalePixels) {
+  vcl::Owned<vcl::TForm> form(vcl::New<vcl::TForm>(vcl::Application));
+  form->SetBounds(60, 60, 0, 0);
+  form->SetClientSize(300, 120);
+  form->SetCaption("Glyphs");
+  auto* button = new vcl::TButton(form.get());
+  button->SetBounds(8, 8, 90, 25);
+  button->SetCaption("Apply");
+  button->SetParent(form.get());
+  auto* check = new vcl::TCheckBox(form.get());
+  check->SetBounds(110, 12, 170, 17);
+  check->SetCaption("Check");
+  check->SetChecked(true);
+  check->SetParent(form.get());
+  auto* radio = new vcl::TRadioButton(form.get());
+  radio->SetBounds(110, 40, 170, 17);
+  radio->SetCaption("Radio");
+  radio->SetParent(form.get());
+  form->Show();
+  TSkinForm* frame = ShowSkinned(form->Handle());
+  ASSERT_NE(frame, nullptr);
+  ExpectNoStalePixels(form->Handle(), "glyphs-form");
+
+  // At the other DPI the button's own box (drawn for the system's DPI) shows
+  // nowhere around the skin's glyph, and the whole caption is written after
+  // the glyph, none of it under it.
+  HWND h = form->Handle();
+  const int dpi = WindowDpi(h), other = dpi == 192 ? 96 : 192;
+  const RECT before = MoveToDpi(h, dpi, other);
+  const std::vector<std::uint32_t> shot = OnScreen(check->Handle());
+  const int w = static_cast<int>(shot[0]), ch = static_cast<int>(shot[1]);
+  const TDataSkinButton& buttons = frame->SkinData()->Buttons;
+  const int gw = buttons.CheckImage.Width() / std::max(1, buttons.CheckButtonFrame), gh = buttons.CheckImage.Height();
+  const RECT glyph{gw <= 14 ? (14 - gw) / 2 : 0, (ch - gh) / 2, (gw <= 14 ? (14 - gw) / 2 : 0) + gw, (ch - gh) / 2 + gh};
+  const std::uint32_t face = shot[2 + static_cast<std::size_t>(ch / 2) * w + (w - 1)];
+  int left = w, right = -1;
+  for (int y = 0; y < ch; ++y)
+    for (int x = 0; x < w; ++x) {
+      const POINT p{x, y};
+      if ((shot[2 + static_cast<std::size_t>(y) * w + x] & 0xFFFFFF) == (face & 0xFFFFFF) || PtInRect(&glyph, p))
+        continue;
+      left = std::min(left, x);
+      right = std::max(right, x);
+    }
+  HDC screen = GetDC(nullptr);
+  const HGDIOBJ oldFont =
+      SelectObject(screen, reinterpret_cast<HFONT>(SendMessageA(check->Handle(), WM_GETFONT, 0, 0)));
+  SIZE extent{};
+  GetTextExtentPoint32A(screen, "Check", 5, &extent);
+  SelectObject(screen, oldFont);
+  ReleaseDC(nullptr, screen);
+  EXPECT_GE(left, glyph.right) << "nothing beside or under the glyph but the caption after it";
+  EXPECT_GE(right - left + 1, extent.cx - AtDpi(3, other)) << "the whole caption shows";
+  vex::test::SaveWindowPng(check->Handle(), Shot(dpi, ("check-box-at-" + std::to_string(other)).c_str()));
+  MoveToDpi(h, other, dpi, &before);
 }
 
 }  // namespace
