@@ -378,49 +378,10 @@ TEST_F(SkinAtDisplayDpi, PopupComponentsDrawWithTheSkinAtTheWindowsDpi) {
   }
 }
 
-// A window as it is on screen, frame included (Wine draws frames through
-// WM_NCPAINT; PrintWindow would leave them out), once two reads a little
-// apart agree: Wine's pictures reach the screen a moment after the paint.
-std::vector<std::uint32_t> OnScreen(HWND window) {
-  auto read = [window] {
-    RECT r{};
-    GetWindowRect(window, &r);
-    const int w = r.right - r.left, h = r.bottom - r.top;
-    std::vector<std::uint32_t> pixels(static_cast<std::size_t>(w) * h + 2);
-    pixels[0] = static_cast<std::uint32_t>(w);
-    pixels[1] = static_cast<std::uint32_t>(h);
-    BITMAPINFO bi{};
-    bi.bmiHeader = {sizeof bi.bmiHeader, w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    void* bits = nullptr;
-    HDC screen = GetDC(nullptr);
-    HBITMAP bitmap = CreateDIBSection(screen, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HDC dc = CreateCompatibleDC(screen);
-    HGDIOBJ old = SelectObject(dc, bitmap);
-    BitBlt(dc, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
-    GdiFlush();
-    std::copy_n(static_cast<const std::uint32_t*>(bits), static_cast<std::size_t>(w) * h, pixels.begin() + 2);
-    SelectObject(dc, old);
-    DeleteDC(dc);
-    DeleteObject(bitmap);
-    ReleaseDC(nullptr, screen);
-    return pixels;
-  };
-  vex::test::PumpPending();
-  std::vector<std::uint32_t> shot = read();
-  for (int i = 0; i < 30; ++i) {
-    vex::test::PumpUntil([] { return false; }, std::chrono::milliseconds(100));
-    std::vector<std::uint32_t> again = read();
-    const bool same = again == shot;
-    shot = std::move(again);
-    if (same) break;
-  }
-  return shot;
-}
-
-std::size_t DifferentPixels(const std::vector<std::uint32_t>& a, const std::vector<std::uint32_t>& b) {
-  if (a.size() != b.size() || a.size() < 2 || a[0] != b[0]) return std::max(a.size(), b.size());
+std::size_t DifferentPixels(const Pixels& a, const Pixels& b) {
+  if (a.width != b.width || a.height != b.height) return std::max(a.rgb.size(), b.rgb.size()) + 1;
   std::size_t n = 0;
-  for (std::size_t i = 2; i < a.size(); ++i) n += (a[i] & 0xFFFFFF) != (b[i] & 0xFFFFFF);
+  for (std::size_t i = 0; i < a.rgb.size(); ++i) n += a.rgb[i] != b.rgb[i];
   return n;
 }
 
@@ -431,23 +392,26 @@ std::size_t DifferentPixels(const std::vector<std::uint32_t>& a, const std::vect
 void ExpectNoStalePixels(HWND h, const std::string& name) {
   const int dpi = WindowDpi(h), other = dpi == 192 ? 96 : 192;
   SetCursorPos(0, 0);  // no hover look anywhere
-  const std::vector<std::uint32_t> home = OnScreen(h);
+  vex::test::PumpPending();
+  const Pixels home = vex::test::SettledWindow(h);
   auto repaintAll = [h] {
     RedrawWindow(h, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
   };
 
   const RECT before = MoveToDpi(h, dpi, other);
-  const std::vector<std::uint32_t> moved = OnScreen(h);
+  const Pixels moved = vex::test::SettledWindow(h);
   vex::test::SaveWindowPng(h, Shot(dpi, (name + "-moved-to-" + std::to_string(other)).c_str()));
   repaintAll();
-  EXPECT_EQ(DifferentPixels(moved, OnScreen(h)), 0u) << name << ": stale pixels right after the move to " << other;
+  EXPECT_EQ(DifferentPixels(moved, vex::test::SettledWindow(h)), 0u)
+      << name << ": stale pixels right after the move to " << other;
 
   MoveToDpi(h, other, dpi, &before);
-  const std::vector<std::uint32_t> back = OnScreen(h);
+  const Pixels back = vex::test::SettledWindow(h);
   vex::test::SaveWindowPng(h, Shot(dpi, (name + "-moved-back").c_str()));
   EXPECT_EQ(DifferentPixels(back, home), 0u) << name << ": back at " << dpi;
   repaintAll();
-  EXPECT_EQ(DifferentPixels(back, OnScreen(h)), 0u) << name << ": stale pixels right after the move back";
+  EXPECT_EQ(DifferentPixels(back, vex::test::SettledWindow(h)), 0u)
+      << name << ": stale pixels right after the move back";
 }
 
 // A plain window, whose controls keep their places and fonts (its program
@@ -494,17 +458,17 @@ TEST_F(SkinAtDisplayDpi, AFormMovedToAnotherDpiLeavesNoStalePixels) {
   HWND h = form->Handle();
   const int dpi = WindowDpi(h), other = dpi == 192 ? 96 : 192;
   const RECT before = MoveToDpi(h, dpi, other);
-  const std::vector<std::uint32_t> shot = OnScreen(check->Handle());
-  const int w = static_cast<int>(shot[0]), ch = static_cast<int>(shot[1]);
+  const Pixels shot = vex::test::SettledWindow(check->Handle());
+  const int w = shot.width, ch = shot.height;
   const TDataSkinButton& buttons = frame->SkinData()->Buttons;
   const int gw = buttons.CheckImage.Width() / std::max(1, buttons.CheckButtonFrame), gh = buttons.CheckImage.Height();
   const RECT glyph{gw <= 14 ? (14 - gw) / 2 : 0, (ch - gh) / 2, (gw <= 14 ? (14 - gw) / 2 : 0) + gw, (ch - gh) / 2 + gh};
-  const std::uint32_t face = shot[2 + static_cast<std::size_t>(ch / 2) * w + (w - 1)];
+  const std::uint32_t face = shot.At(w - 1, ch / 2);
   int left = w, right = -1;
   for (int y = 0; y < ch; ++y)
     for (int x = 0; x < w; ++x) {
       const POINT p{x, y};
-      if ((shot[2 + static_cast<std::size_t>(y) * w + x] & 0xFFFFFF) == (face & 0xFFFFFF) || PtInRect(&glyph, p))
+      if (shot.At(x, y) == face || PtInRect(&glyph, p))
         continue;
       left = std::min(left, x);
       right = std::max(right, x);

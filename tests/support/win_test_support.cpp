@@ -117,8 +117,7 @@ double MicrosecondsPerCall(int calls, const std::function<void()>& call) {
 // Under Wine a window's picture reaches the screen a moment after it is
 // painted (and another program's window paints in its own time): the
 // picture is taken once two reads a little apart agree.
-std::string SaveWindowPng(HWND window, const std::string& name) {
-  const std::string path = OutputDir() + name + ".png";
+Pixels SettledWindow(HWND window) {
   Pixels shot = ReadWindow(window);
   for (int i = 0; i < 30; ++i) {
     PumpUntil([] { return false; }, std::chrono::milliseconds(100));
@@ -127,7 +126,12 @@ std::string SaveWindowPng(HWND window, const std::string& name) {
     shot = std::move(again);
     if (same) break;
   }
-  SavePng(shot, path);
+  return shot;
+}
+
+std::string SaveWindowPng(HWND window, const std::string& name) {
+  const std::string path = OutputDir() + name + ".png";
+  SavePng(SettledWindow(window), path);
   return path;
 }
 

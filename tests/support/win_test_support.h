@@ -48,8 +48,12 @@ int ThreadWindowCount();
 // `calls` runs after one warm-up run, in microseconds.
 double MicrosecondsPerCall(int calls, const std::function<void()>& call);
 
-// Saves a window as shown on screen (frame included) to OutputDir()/name.png
-// once its picture has settled, and returns the full path.
+// A window as shown on screen (frame included, which PrintWindow would leave
+// out) once its picture has settled: under Wine it reaches the screen a
+// moment after the paint.
+Pixels SettledWindow(HWND window);
+// Saves SettledWindow's picture to OutputDir()/name.png and returns the full
+// path.
 std::string SaveWindowPng(HWND window, const std::string& name);
 // Saves a bitmap's pixels to OutputDir()/name.png and returns the full path.
 std::string SaveBitmapPng(HBITMAP bitmap, const std::string& name);
