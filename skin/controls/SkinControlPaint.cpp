@@ -200,6 +200,11 @@ void TSkinControl::DrawBoxGlyph(HDC dc, const RECT& rect, vcl::TBitmap& image, i
   const controls::Rect at = controls::BoxGlyphRect({rect.left, rect.top, rect.right, rect.bottom}, w, h, leftText);
   static const int systemDpi = vcl::SystemDpi();
   if (SkinData && SkinData->Dpi() != systemDpi) RedrawCaptionBeside(dc, rect, RECT{at.left, at.top, at.right, at.bottom});
+  // The button's own box sits at the control's edge; a glyph drawn for a
+  // larger scale can stop a pixel short of it, where the box's edge would
+  // show.  (At 96 dpi a skin's glyph keeps its place, box edge and all.)
+  if (leftText && at.right < rect.right && SkinData && SkinData->Dpi() != scaling::kBaseDpi)
+    FillFace(dc, RECT{at.right, rect.top, rect.right, rect.bottom});
   const auto key = TPictureCache::Key(&image, reinterpret_cast<std::uintptr_t>(image.Handle()), frameCount, frame);
   FPictures.Draw(key, w, h, dc, at.left, at.top, [&](HDC mine) {
     DrawSharedPicture(this, SkinData, key, w, h, mine, 0, 0, [&](HDC into) {

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "skin/controls/ControlGeometry.h"
 #include "skin/data/SkinScaling.h"
 #include "skin/windows/MenuItemDrawing.h"
 #include "skin/windows/PopupOwnerDraw.h"
@@ -426,6 +427,33 @@ TEST_F(SkinAtDisplayDpi, AMoveToAnotherDpiLeavesNoStalePixels) {
                   AtDpi(120, dpi), AtDpi(24, dpi), h, nullptr, nullptr, nullptr);
   ASSERT_NE(ShowSkinned(h), nullptr);
   ExpectNoStalePixels(h, "glyphs-window");
+}
+
+// A box with its text on the left has the glyph at the right edge, where
+// the button's own box is drawn: no column of that box shows beside the
+// skin's glyph at any scale (at 150% its white edge did).
+TEST_F(SkinAtDisplayDpi, NothingOfTheNativeBoxShowsBesideARightHandGlyph) {
+  LogWindow w(WS_OVERLAPPEDWINDOW, 0, RECT{60, 60, 60 + AtDpi(320, PrefixDpi()), 60 + AtDpi(120, PrefixDpi())});
+  HWND h = w.Handle();
+  const int dpi = WindowDpi(h);
+  HWND box = CreateWindowExA(0, "BUTTON", "Left text", WS_CHILD | WS_VISIBLE | BS_AUTOCHECKBOX | BS_LEFTTEXT,
+                             AtDpi(10, dpi), AtDpi(10, dpi), AtDpi(150, dpi), AtDpi(17, dpi), h, nullptr, nullptr,
+                             nullptr);
+  SendMessageA(box, BM_SETCHECK, BST_CHECKED, 0);
+  TSkinForm* frame = ShowSkinned(h);
+  ASSERT_NE(frame, nullptr);
+  const Pixels shot = vex::test::SettledWindow(box);
+  const TDataSkinButton& buttons = frame->SkinData()->Buttons;
+  const int gw = buttons.CheckImage.Width() / std::max(1, buttons.CheckButtonFrame);
+  const controls::Rect glyph =
+      controls::BoxGlyphRect({0, 0, shot.width, shot.height}, gw, buttons.CheckImage.Height(), true);
+  ASSERT_LE(glyph.right, shot.width);
+  const std::uint32_t face = shot.At(shot.width - 1, 0);
+  int shown = 0;
+  for (int x = glyph.right; x < shot.width; ++x)
+    for (int y = 0; y < shot.height; ++y) shown += shot.At(x, y) != face;
+  EXPECT_EQ(shown, 0) << "pixels right of the glyph (" << glyph.right << " to " << shot.width << ") at " << dpi;
+  vex::test::SaveWindowPng(box, Shot(dpi, "check-box-text-on-the-left"));
 }
 
 // A form lays its 96-dpi design out again at the new DPI.
