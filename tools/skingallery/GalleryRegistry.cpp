@@ -4,6 +4,8 @@
 #include "tools/skingallery/Gallery.h"
 #include "tools/skingallery/GalleryForms.h"
 #include "tools/skingallery/GallerySkins.h"
+#include "widgets/DpiScale.h"
+#include "widgets/WindowDpi.h"
 
 namespace gallery {
 namespace {
@@ -29,7 +31,10 @@ HWND ShowPage(vcl::TForm* form) {
 }
 
 POINT NextWindowPosition(int width, int height) {
-  const int screen = GetSystemMetrics(SM_CXSCREEN);
+  // Positions and sizes are the forms' 96-dpi designs, which each form
+  // scales to its window's DPI: the screen is measured in the same units.
+  const int dpi = vcl::SystemDpi();
+  const int screen = MulDiv(GetSystemMetrics(SM_CXSCREEN), vcl::dpi::kDesignDpi, dpi);
   if (gNextX + width > screen && gNextX > 10) {
     gNextX = 10;
     gNextY += gRowHeight + 10;
@@ -37,7 +42,7 @@ POINT NextWindowPosition(int width, int height) {
   }
   // Off the bottom of the screen a window could not be pictured: start at
   // the top again (each page comes to the front for its picture).
-  if (gNextY + height > GetSystemMetrics(SM_CYSCREEN) && gNextY > 10) {
+  if (gNextY + height > MulDiv(GetSystemMetrics(SM_CYSCREEN), vcl::dpi::kDesignDpi, dpi) && gNextY > 10) {
     gNextY = 10;
     gRowHeight = 0;
   }

@@ -77,10 +77,17 @@ bool Shoot(HWND window, const std::string& name) {
   RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
   PumpFor(std::chrono::milliseconds(300));
   const std::string path = CurrentOptions().shotDir + "\\gallery-" + name + ".png";
-  const bool saved = vex::SavePng(vex::ReadScreen(ShotRect(window)), path);
-  std::printf("%s %s%s\n", saved ? "saved" : "FAILED", path.c_str(),
-              skinned || Skin()->NoSkin || !Skin()->Active() ? "" : " (not skinned)");
-  return saved && (skinned || Skin()->NoSkin || !Skin()->Active());
+  const RECT area = ShotRect(window);
+  // What lies off the screen would come out black.
+  const RECT screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  RECT shown{};
+  const bool onScreen = IntersectRect(&shown, &area, &screen) && EqualRect(&shown, &area);
+  const bool saved = vex::SavePng(vex::ReadScreen(area), path);
+  const bool ok = saved && onScreen && (skinned || Skin()->NoSkin || !Skin()->Active());
+  std::printf("%s %s%s%s\n", ok ? "saved" : "FAILED", path.c_str(),
+              skinned || Skin()->NoSkin || !Skin()->Active() ? "" : " (not skinned)",
+              onScreen ? "" : " (partly off the screen)");
+  return ok;
 }
 
 // Every skin in turn, the windows open: each window is pictured in each.
