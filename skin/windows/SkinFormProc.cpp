@@ -290,6 +290,17 @@ void TSkinForm::SkinActivate() {
   PaintFrame();
 }
 
+void TSkinForm::FitBeforeShow() {
+  // A window about to be shown minimised or maximised is fitted at
+  // activation, as one skinned while shown.
+  const LONG_PTR style = GetWindowLongPtrA(FHandle, GWL_STYLE);
+  if (FSkinState != kSkinAttached || IsMdiChild() || (style & (WS_VISIBLE | WS_MINIMIZE | WS_MAXIMIZE))) return;
+  FSkinState = kSkinFirstSizing;
+  FitToSkin(false);
+  BuildRegion();
+  FSkinState = kSkinActive;
+}
+
 void TSkinForm::SysCommand(vcl::TMessage& m) {
   const UINT command = static_cast<UINT>(m.WParam & 0xFFF0);
   if (!FTracking && command == SC_KEYMENU && m.LParam != ' ' && m.LParam != '-' && !GetCapture()) {

@@ -74,6 +74,9 @@ class TSkinForm : public vcl::TComponent {
   void BuildGeometry();
   void ClearButtons();
   void FitToSkin(bool withMenu);
+  // The first sizing, done while the window is not shown yet: the window is
+  // fitted and shaped, no frame is painted; activation then only paints it.
+  void FitBeforeShow();
   // Remembers the client size for the next FitToSkin: a changed skin's new
   // bands take effect (a dropped region recomputes the frame) before the
   // window is sized for them.

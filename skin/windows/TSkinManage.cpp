@@ -7,6 +7,7 @@
 #include "skin/windows/ScratchBitmap.h"
 #include "skin/windows/SkinMessages.h"
 #include "skin/windows/TSkinForm.h"
+#include "skin/windows/WindowSubclass.h"
 #include "widgets/TApplication.h"
 #include "widgets/TForm.h"
 
@@ -37,6 +38,23 @@ vcl::TForm* FindFormObject(HWND window) {
   return nullptr;
 }
 
+// Watches a new framed window until it is first shown.  WM_SHOWWINDOW comes
+// while the window is still hidden.
+LRESULT ShowWatchProc(void*, HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+  const LRESULT result = TSubclass::CallOld(window, TSubclassKind::kShowWatch, msg, wParam, lParam);
+  if (msg == WM_SHOWWINDOW && wParam) {
+    TSubclass::Remove(window, TSubclassKind::kShowWatch);
+    if (TSkinManage* manager = SkinManager()) {
+      try {
+        manager->SkinBeforeShow(window);
+      } catch (...) {
+        // The window is shown as it is; activation tries again.
+      }
+    }
+  }
+  return result;
+}
+
 LRESULT CALLBACK CbtHookProc(int code, WPARAM wParam, LPARAM lParam) {
   TSkinManage* manager = SkinManager();
   if (code < 0 || !manager || manager->FActivated == 4) return CallNextHookEx(gCbtHook, code, wParam, lParam);
@@ -51,7 +69,11 @@ LRESULT CALLBACK CbtHookProc(int code, WPARAM wParam, LPARAM lParam) {
         if (name == "ScrollBar" && cs && (cs->style & (SBS_SIZEBOX | SBS_SIZEGRIP)) &&
             manager->IsSkinned(cs->hwndParent))
           return 10;
-        if (name == "#32768") manager->SkinPopupMenu(window);
+        if (name == "#32768") {
+          manager->SkinPopupMenu(window);
+        } else if (manager->FSkinning && cs && !(cs->style & WS_CHILD) && (cs->style & WS_CAPTION) == WS_CAPTION) {
+          TSubclass::Install(window, TSubclassKind::kShowWatch, ShowWatchProc, nullptr);
+        }
         break;
       }
       case HCBT_DESTROYWND:
@@ -346,6 +368,11 @@ bool TSkinManage::SkinWindow(HWND window) {
     frame->AttachWindow(skin);
   PostMessageA(window, WM_SKINACTIVATE, 0, 1000);
   return true;
+}
+
+void TSkinManage::SkinBeforeShow(HWND window) {
+  if (FActivated == 4 || IsWindowVisible(window) || !SkinWindow(window)) return;
+  if (TSkinForm* frame = FindFrame(window)) frame->FitBeforeShow();
 }
 
 void TSkinManage::ReleaseFrame(std::size_t index) {

@@ -41,6 +41,11 @@ class TSkinManage : public TSkinManagerLink {
 
   // Attaches a frame to a window that qualifies; true when one was attached.
   bool SkinWindow(HWND window);
+  // A framed window about to be shown for the first time: the frame is
+  // attached and fitted now, while the window is hidden, so that the window
+  // appears skinned and is sized and shaped once instead of after its
+  // native look has been shown.
+  void SkinBeforeShow(HWND window);
   // Releases the frame of a window; true when there was one.
   bool UnskinWindow(HWND window);
   // Releases the frames of a window and of every window inside it.

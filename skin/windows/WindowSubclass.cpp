@@ -16,7 +16,7 @@ struct Record {
 int gLiveRecords = 0;
 
 constexpr const char* kPropNames[] = {"VexSkinSubFrame", "VexSkinSubMdiClient", "VexSkinSubControl",
-                                      "VexSkinSubControlPart", "VexSkinSubPopupMenu"};
+                                      "VexSkinSubControlPart", "VexSkinSubPopupMenu", "VexSkinSubShowWatch"};
 static_assert(sizeof kPropNames / sizeof kPropNames[0] == static_cast<int>(TSubclassKind::kCount));
 
 Record* Find(HWND window, TSubclassKind kind) {
@@ -68,6 +68,7 @@ WNDPROC ProcOf(TSubclassKind kind, bool unicode) {
     case TSubclassKind::kControl: return ProcFor<2>(unicode);
     case TSubclassKind::kControlPart: return ProcFor<3>(unicode);
     case TSubclassKind::kPopupMenu: return ProcFor<4>(unicode);
+    case TSubclassKind::kShowWatch: return ProcFor<5>(unicode);
     case TSubclassKind::kCount: break;
   }
   return nullptr;

@@ -19,7 +19,7 @@
 
 namespace vex::skin {
 
-enum class TSubclassKind : int { kFrame, kMdiClient, kControl, kControlPart, kPopupMenu, kCount };
+enum class TSubclassKind : int { kFrame, kMdiClient, kControl, kControlPart, kPopupMenu, kShowWatch, kCount };
 
 class TSubclass {
  public:

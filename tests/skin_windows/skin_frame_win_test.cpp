@@ -55,6 +55,37 @@ TEST_F(SkinFrame, SedgeBordersKeepTheClientSizeAndDetachRestoresTheWindow) {
   SkinManager()->UnskinWindow(w.Handle());
 }
 
+// Once skinning is on, a new window is fitted and shaped while still hidden:
+// it first shows at its skinned size, with its region, and is not resized
+// after (it never flashes its native frame, and is painted once).
+TEST_F(SkinFrame, ANewWindowShowsFittedAndShaped) {
+  LogWindow w(WS_OVERLAPPEDWINDOW);
+  const SIZE client = ClientSize(w.Handle());
+  SIZE atShow{};
+  bool shown = false, regionAtShow = false;
+  int resizesAfterShow = 0;
+  w.onMessage = [&](HWND window, UINT msg, WPARAM, LPARAM lParam) {
+    if (msg != WM_WINDOWPOSCHANGED) return;
+    const auto* pos = reinterpret_cast<const WINDOWPOS*>(lParam);
+    if (pos->flags & SWP_SHOWWINDOW) {
+      shown = true;
+      atShow = WindowSize(window);
+      regionAtShow = !WindowRegionRects(window).empty();
+    } else if (shown && !(pos->flags & SWP_NOSIZE)) {
+      ++resizesAfterShow;
+    }
+  };
+  ASSERT_NE(ShowSkinned(w.Handle()), nullptr);
+  w.onMessage = nullptr;
+  EXPECT_TRUE(shown);
+  EXPECT_EQ(atShow.cx, client.cx + 8);
+  EXPECT_EQ(atShow.cy, client.cy + 32);
+  EXPECT_TRUE(regionAtShow);
+  EXPECT_EQ(resizesAfterShow, 0);
+  EXPECT_EQ(ClientSize(w.Handle()).cx, client.cx);
+  EXPECT_EQ(ClientSize(w.Handle()).cy, client.cy);
+}
+
 TEST_F(SkinFrame, AMaximisedWindowIsNotResized) {
   LogWindow w(WS_OVERLAPPEDWINDOW);
   ShowWindow(w.Handle(), SW_MAXIMIZE);

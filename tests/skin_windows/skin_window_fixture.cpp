@@ -110,6 +110,7 @@ LRESULT CALLBACK LogWindow::Proc(HWND window, UINT msg, WPARAM wParam, LPARAM lP
   }
   auto* self = reinterpret_cast<LogWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
   if (self) {
+    if (self->onMessage) self->onMessage(window, msg, wParam, lParam);
     self->log.push_back({msg, wParam, lParam});
     for (UINT s : self->swallow)
       if (s == msg) return 0;

@@ -63,6 +63,9 @@ class LogWindow {
   HWND Handle() const { return FHandle; }
   std::vector<Seen> log;
   std::vector<UINT> swallow;
+  // Called with each message before it is logged, while the window's
+  // state is what the message finds.
+  std::function<void(HWND, UINT, WPARAM, LPARAM)> onMessage;
   int Count(UINT msg) const;
   bool Saw(UINT msg, WPARAM wParam) const;
   void Clear() { log.clear(); }
