@@ -88,15 +88,6 @@ void TSkinForm::AttachWindow(TSkinData* skin) {
   FAttached = true;
   FSkinData = skin;
   if (skin) FreeNotification(skin);
-  FTimer.reset(new vcl::TTimer(nullptr));
-  FTimer->SetEnabled(false);
-  FTimer->SetInterval(250);
-  FTimer->OnTimer = [this](vcl::TObject*) {
-    // Leaving a control sends it a message; application code behind it may
-    // release this frame, which then waits until the tick is done.
-    TFrameProcScope scope(*this);
-    HoverTick();
-  };
   FCaptionFont.reset(CreateCaptionFont());
 
   const LONG_PTR style = GetWindowLongPtrA(FHandle, GWL_STYLE);
@@ -211,7 +202,7 @@ void TSkinForm::Detach() {
   if (!FAttached) return;
   FAttached = false;
   const bool dying = FSkinState == kSkinReleasing;
-  if (FTimer) FTimer->SetEnabled(false);
+  SetHoverTicking(false);
   SetNativeIcons(true);
   if (FForm && FOldWindowProc) {
     FForm->WindowProc = FOldWindowProc;

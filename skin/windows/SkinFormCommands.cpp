@@ -69,8 +69,15 @@ POINT TSkinForm::ScreenToFrame(POINT screen) {
   return p;
 }
 
-void TSkinForm::HoverStop() {
-  if (FTimer) FTimer->SetEnabled(false);
+void TSkinForm::HoverStop() { SetHoverTicking(false); }
+
+void TSkinForm::SetHoverTicking(bool on) {
+  if (on == FHoverTicking || !FHandle) return;
+  FHoverTicking = on;
+  if (on)
+    SetTimer(FHandle, kHoverTimer, 250, nullptr);
+  else
+    KillTimer(FHandle, kHoverTimer);
 }
 
 void TSkinForm::HoverTick() {

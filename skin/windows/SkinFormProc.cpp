@@ -134,6 +134,13 @@ bool TSkinForm::Stage1(vcl::TMessage& m) {
     case WM_SKINACTIVATE:
       SkinActivate();
       return true;
+    case WM_TIMER:
+      // Ours is never passed on; one left in the queue from before the
+      // ticking stopped is dropped.
+      if (m.WParam != kHoverTimer) return false;
+      if (FHoverTicking) HoverTick();
+      m.Result = 0;
+      return true;
     case WM_UPDATEUISTATE: {
       // Alt shows the menu bar's access keys, as on a native menu bar.
       PassOn(m);
@@ -160,7 +167,7 @@ bool TSkinForm::Stage2(vcl::TMessage& m) {
   switch (m.Msg) {
     case WM_NCACTIVATE: {
       FActive = m.WParam != 0;
-      if (FTimer) FTimer->SetEnabled(FActive);
+      SetHoverTicking(FActive);
       if (!FActive && HotControl) {
         HotControl->SendMouseLeave();
         HotControl = nullptr;
@@ -286,7 +293,7 @@ void TSkinForm::SkinActivate() {
     }
   }
   FSkinState = kSkinActive;
-  if (FTimer) FTimer->SetEnabled(true);
+  SetHoverTicking(true);
   PaintFrame();
 }
 

@@ -24,7 +24,6 @@
 #include "widgets/TBitmap.h"
 #include "widgets/TCanvas.h"
 #include "widgets/TComponent.h"
-#include "widgets/TTimer.h"
 
 namespace vcl {
 class TForm;
@@ -119,6 +118,9 @@ class TSkinForm : public vcl::TComponent {
   POINT ScreenToFrame(POINT screen);
   void HoverTick();
   void HoverStop();
+  // Ticks every 250 ms while the window is active, so that a hot caption
+  // button or control hears when the mouse has left it.
+  void SetHoverTicking(bool on);
 
   // ---- what the parts read ---------------------------------------------
   HWND Handle() const { return FHandle; }
@@ -242,7 +244,10 @@ class TSkinForm : public vcl::TComponent {
   bool FClientSubclassed = false;
   vcl::TWndMethod FOldWindowProc;
   vcl::TColor FOldColor = 0;
-  vcl::Owned<vcl::TTimer> FTimer;
+  // The hover tick: a timer of the window itself (a timer object would
+  // make a window of its own for every frame).
+  static constexpr UINT_PTR kHoverTimer = 0x5658;
+  bool FHoverTicking = false;
   vcl::TCanvas FCanvas;
   int FMessageDepth = 0;
   bool FFreeWhenDone = false;

@@ -57,10 +57,12 @@ TEST_F(SkinFrame, SedgeBordersKeepTheClientSizeAndDetachRestoresTheWindow) {
 
 // Once skinning is on, a new window is fitted and shaped while still hidden:
 // it first shows at its skinned size, with its region, and is not resized
-// after (it never flashes its native frame, and is painted once).
+// after (it never flashes its native frame, and is painted once).  The
+// frame makes no window of its own, its hover tick included.
 TEST_F(SkinFrame, ANewWindowShowsFittedAndShaped) {
   LogWindow w(WS_OVERLAPPEDWINDOW);
   const SIZE client = ClientSize(w.Handle());
+  const int windows = vex::test::ThreadWindowCount();
   SIZE atShow{};
   bool shown = false, regionAtShow = false;
   int resizesAfterShow = 0;
@@ -82,6 +84,7 @@ TEST_F(SkinFrame, ANewWindowShowsFittedAndShaped) {
   EXPECT_EQ(atShow.cy, client.cy + 32);
   EXPECT_TRUE(regionAtShow);
   EXPECT_EQ(resizesAfterShow, 0);
+  EXPECT_EQ(vex::test::ThreadWindowCount(), windows);
   EXPECT_EQ(ClientSize(w.Handle()).cx, client.cx);
   EXPECT_EQ(ClientSize(w.Handle()).cy, client.cy);
 }
