@@ -12,6 +12,9 @@
 #include <string>
 #include <vector>
 
+#include <windows.h>
+#include <commctrl.h>
+
 #include "skin/controls/ControlGeometry.h"
 #include "skin/data/SkinScaling.h"
 #include "skin/windows/MenuItemDrawing.h"
@@ -21,6 +24,7 @@
 #include "widgets/TButton.h"
 #include "widgets/TCheckBox.h"
 #include "widgets/TForm.h"
+#include "widgets/TImageList.h"
 #include "widgets/TMenu.h"
 #include "widgets/TRadioButton.h"
 #include "widgets/Vcl.h"
@@ -369,6 +373,57 @@ TEST_F(SkinAtDisplayDpi, DropDownItemsFollowTheWindowsDpi) {
   EXPECT_EQ(back.width, home.width);
   EXPECT_EQ(back.ink.textHeight, home.ink.textHeight);
   EXPECT_EQ(back.ink.markWidth, home.ink.markWidth);
+}
+
+// A drop-down item's image (16 x 16 in its list) fills the glyph box at the
+// window's DPI: twice as large at 192 dpi, as at 96 only larger.
+TEST_F(SkinAtDisplayDpi, ItemImagesGrowWithTheWindowsDpi) {
+  LogWindow w(WS_OVERLAPPEDWINDOW);
+  TSkinForm* frame = ShowSkinned(w.Handle());
+  ASSERT_NE(frame, nullptr);
+  TSkinData& skinAtDpi = *frame->SkinData();
+  const int dpi = skinAtDpi.Dpi();
+  vcl::Owned<vcl::TImageList> images(new vcl::TImageList(nullptr));
+  images->SetSize(16, 16);
+  {
+    BITMAPINFO bi{};
+    bi.bmiHeader = {sizeof bi.bmiHeader, 16, -16, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    HBITMAP red = CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+    std::fill_n(static_cast<std::uint32_t*>(bits), 16 * 16, 0x00FF0000u);
+    HBITMAP mask = CreateBitmap(16, 16, 1, 1, nullptr);  // all 0: every pixel shows
+    ASSERT_GE(ImageList_Add(images->Handle(), red, mask), 0);
+    DeleteObject(mask);
+    DeleteObject(red);
+  }
+  TMenuItemFacts facts;
+  facts.caption = "&Open";
+  facts.images = images.get();
+  facts.imageIndex = 0;
+  const int width = AtDpi(160, dpi), height = AtDpi(20, dpi);
+  BITMAPINFO bi{};
+  bi.bmiHeader = {sizeof bi.bmiHeader, width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  void* bits = nullptr;
+  HBITMAP bitmap = CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HDC dc = CreateCompatibleDC(nullptr);
+  HGDIOBJ old = SelectObject(dc, bitmap);
+  DrawMenuItemFacts(dc, RECT{0, 0, width, height}, facts, false, skinAtDpi, nullptr);
+  GdiFlush();
+  vex::test::SaveBitmapPng(bitmap, "dpi" + std::to_string(dpi) + "-menu-item-image");
+  RECT red{width, height, -1, -1};
+  const auto* pixels = static_cast<const std::uint32_t*>(bits);
+  for (int y = 0; y < height; ++y)
+    for (int x = 0; x < width; ++x)
+      if ((pixels[static_cast<std::size_t>(y) * width + x] & 0xFFFFFFu) == 0xFF0000u)
+        red = RECT{std::min<LONG>(red.left, x), std::min<LONG>(red.top, y), std::max<LONG>(red.right, x + 1),
+                   std::max<LONG>(red.bottom, y + 1)};
+  SelectObject(dc, old);
+  DeleteDC(dc);
+  DeleteObject(bitmap);
+  EXPECT_EQ(red.right - red.left, AtDpi(16, dpi));
+  EXPECT_EQ(red.bottom - red.top, AtDpi(16, dpi));
+  EXPECT_EQ(red.left, AtDpi(1, dpi)) << "at the glyph box's corner";
+  EXPECT_EQ(red.top, AtDpi(1, dpi));
 }
 
 // A form's popup-menu components draw their items with the skin at the
