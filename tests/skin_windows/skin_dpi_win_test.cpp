@@ -250,24 +250,29 @@ struct Ink {
   int textHeight = 0;                 // right of it
 };
 
+// The pixels (0x00RRGGBB) of an item w x h drawn with `facts`, its picture
+// saved as `shot` when one is named.
+std::vector<std::uint32_t> DrawnItem(TSkinData& skin, const TMenuItemFacts& facts, int w, int h,
+                                     const std::string& shot) {
+  BITMAPINFO bi{};
+  bi.bmiHeader = {sizeof bi.bmiHeader, w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  void* bits = nullptr;
+  HBITMAP bitmap = CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HDC dc = CreateCompatibleDC(nullptr);
+  HGDIOBJ old = SelectObject(dc, bitmap);
+  DrawMenuItemFacts(dc, RECT{0, 0, w, h}, facts, false, skin, nullptr);
+  GdiFlush();
+  if (!shot.empty()) vex::test::SaveBitmapPng(bitmap, shot);
+  std::vector<std::uint32_t> pixels(static_cast<const std::uint32_t*>(bits),
+                                    static_cast<const std::uint32_t*>(bits) + static_cast<std::size_t>(w) * h);
+  SelectObject(dc, old);
+  DeleteDC(dc);
+  DeleteObject(bitmap);
+  return pixels;
+}
+
 Ink InkOf(TSkinData& skin, const TMenuItemFacts& facts, int w, int h, int glyphRight, const std::string& shot) {
-  auto draw = [&](const TMenuItemFacts& f) {
-    BITMAPINFO bi{};
-    bi.bmiHeader = {sizeof bi.bmiHeader, w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HDC dc = CreateCompatibleDC(nullptr);
-    HGDIOBJ old = SelectObject(dc, bitmap);
-    DrawMenuItemFacts(dc, RECT{0, 0, w, h}, f, false, skin, nullptr);
-    GdiFlush();
-    if (&f == &facts) vex::test::SaveBitmapPng(bitmap, shot);
-    std::vector<std::uint32_t> pixels(static_cast<const std::uint32_t*>(bits),
-                                      static_cast<const std::uint32_t*>(bits) + static_cast<std::size_t>(w) * h);
-    SelectObject(dc, old);
-    DeleteDC(dc);
-    DeleteObject(bitmap);
-    return pixels;
-  };
+  auto draw = [&](const TMenuItemFacts& f) { return DrawnItem(skin, f, w, h, &f == &facts ? shot : std::string()); };
   TMenuItemFacts blank = facts;
   blank.caption = " ";
   blank.checked = false;
@@ -401,25 +406,14 @@ TEST_F(SkinAtDisplayDpi, ItemImagesGrowWithTheWindowsDpi) {
   facts.images = images.get();
   facts.imageIndex = 0;
   const int width = AtDpi(160, dpi), height = AtDpi(20, dpi);
-  BITMAPINFO bi{};
-  bi.bmiHeader = {sizeof bi.bmiHeader, width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-  void* bits = nullptr;
-  HBITMAP bitmap = CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HDC dc = CreateCompatibleDC(nullptr);
-  HGDIOBJ old = SelectObject(dc, bitmap);
-  DrawMenuItemFacts(dc, RECT{0, 0, width, height}, facts, false, skinAtDpi, nullptr);
-  GdiFlush();
-  vex::test::SaveBitmapPng(bitmap, "dpi" + std::to_string(dpi) + "-menu-item-image");
+  const std::vector<std::uint32_t> pixels =
+      DrawnItem(skinAtDpi, facts, width, height, "dpi" + std::to_string(dpi) + "-menu-item-image");
   RECT red{width, height, -1, -1};
-  const auto* pixels = static_cast<const std::uint32_t*>(bits);
   for (int y = 0; y < height; ++y)
     for (int x = 0; x < width; ++x)
       if ((pixels[static_cast<std::size_t>(y) * width + x] & 0xFFFFFFu) == 0xFF0000u)
         red = RECT{std::min<LONG>(red.left, x), std::min<LONG>(red.top, y), std::max<LONG>(red.right, x + 1),
                    std::max<LONG>(red.bottom, y + 1)};
-  SelectObject(dc, old);
-  DeleteDC(dc);
-  DeleteObject(bitmap);
   EXPECT_EQ(red.right - red.left, AtDpi(16, dpi));
   EXPECT_EQ(red.bottom - red.top, AtDpi(16, dpi));
   EXPECT_EQ(red.left, AtDpi(1, dpi)) << "at the glyph box's corner";
