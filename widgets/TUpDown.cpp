@@ -55,16 +55,20 @@ void TUpDown::ScaleOwnWidth() {
 
 void TUpDown::SetBuddy(HWND buddy) {
   const RECT before = buddy ? BoundsInParent(buddy) : RECT{};
+  const RECT own = BoundsInParent(Handle());
   SendMessageA(Handle(), UDM_SETBUDDY, reinterpret_cast<WPARAM>(buddy), 0);
-  if (buddy && FAssociate && FAssociate->Handle() == buddy) ScaleBuddyAlignment(before);
+  if (buddy && FAssociate && FAssociate->Handle() == buddy) ScaleBuddyAlignment(before, own.right - own.left);
 }
 
-void TUpDown::ScaleBuddyAlignment(const RECT& before) {
+void TUpDown::ScaleBuddyAlignment(const RECT& before, int ownWidth) {
   const int dpi = Dpi();
   if (dpi::Scale(1000, dpi) == 1000) return;
   const RECT buddy = BoundsInParent(FAssociate->Handle()), self = BoundsInParent(Handle());
   const int taken = before.right - buddy.right;
   if (taken <= 0) return;  // the control left the buddy as it was
+  // A control that aligned itself at the width it had (one that sizes
+  // itself at the window's DPI) is laid out already.
+  if (self.right - self.left == ownWidth) return;
   const int overlap = buddy.right - self.left, width = self.right - self.left;
   const int buddyRight = before.right - dpi::Scale(taken, dpi);
   const int left = buddyRight - dpi::Scale(overlap, dpi);

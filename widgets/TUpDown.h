@@ -27,7 +27,7 @@ class TUpDown : public TWinControl {
  private:
   void SetBuddy(HWND buddy);
   void ScaleOwnWidth();
-  void ScaleBuddyAlignment(const RECT& buddyBefore);
+  void ScaleBuddyAlignment(const RECT& buddyBefore, int ownWidth);
   int FMin = 0, FMax = 100, FPosition = 0;
   int FAskedWidth = 0;
   TWinControl* FAssociate = nullptr;
