@@ -25,7 +25,11 @@ class TUpDown : public TWinControl {
   void Notification(TComponent* AComponent, TOperation Operation) override;
 
  private:
+  void SetBuddy(HWND buddy);
+  void ScaleOwnWidth();
+  void ScaleBuddyAlignment(const RECT& buddyBefore, int ownWidth);
   int FMin = 0, FMax = 100, FPosition = 0;
+  int FAskedWidth = 0;
   TWinControl* FAssociate = nullptr;
 };
 

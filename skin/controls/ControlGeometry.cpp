@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "skin/data/SkinScaling.h"
 #include "widgets/ButtonLayout.h"
 
 namespace vex::skin::controls {
@@ -133,13 +134,13 @@ int UpDownHalfState(bool underCursor, bool pressed, bool hot, bool enabled) {
   return hot ? 4 : 1;
 }
 
-Point ArrowAnchor(const Rect& b, int kind) {
+Point ArrowAnchor(const Rect& b, int kind, int dpi) {
   const int x = b.left + b.Width() / 2;
-  const int y = b.top + b.Height() / 2 - (kind == 0 || kind == 1 ? 2 : 0);
+  const int y = b.top + b.Height() / 2 - (kind == 0 || kind == 1 ? scaling::AtDpi(2, dpi) : 0);
   return {x, y};
 }
 
-std::vector<Point> ArrowPixels(int x, int y, int kind) {
+std::vector<Point> ArrowPixels(int x, int y, int kind, int dpi) {
   std::vector<Point> pixels;
   auto row = [&](int left, int right, int at) {
     for (int i = left; i <= right; ++i) pixels.push_back({i, at});
@@ -149,18 +150,20 @@ std::vector<Point> ArrowPixels(int x, int y, int kind) {
   };
   switch (kind) {
     case 0:
-      for (int i = 0; i < 4; ++i) row(x - i, x + i, y + i);
+    case 1: {
+      const int rows = std::max(1, scaling::AtDpi(4, dpi));
+      for (int i = 0; i < rows; ++i) {
+        const int half = kind == 0 ? i : rows - 1 - i;
+        row(x - half, x + half, y + i);
+      }
       break;
-    case 1:
-      for (int i = 0; i < 4; ++i) row(x - 3 + i, x + 3 - i, y + i);
-      break;
+    }
     case 2:
     case 3: {
       // Column by column from the point, then sorted into rows.
       const int step = kind == 2 ? 1 : -1;
-      column(x - step, y, y);
-      column(x, y - 1, y + 1);
-      column(x + step, y - 2, y + 2);
+      const int columns = std::max(1, scaling::AtDpi(3, dpi));
+      for (int j = 0; j < columns; ++j) column(x + (j - 1) * step, y - j, y + j);
       std::sort(pixels.begin(), pixels.end(),
                 [](const Point& a, const Point& b) { return a.y != b.y ? a.y < b.y : a.x < b.x; });
       break;

@@ -86,13 +86,16 @@ struct Point {
   int x = 0, y = 0;
   friend bool operator==(const Point&, const Point&) = default;
 };
-// Where an arrow of `kind` is anchored in a button rectangle.
-Point ArrowAnchor(const Rect& button, int kind);
-// The pixels of an arrow anchored at (x, y): up and down are solid chevrons
-// 7 pixels wide and 4 high (the point at y, respectively at y + 3), left and
-// right small solid triangles 3 wide and 5 high pointing at x - 1
-// (respectively x + 1).  Row by row, from the top.
-std::vector<Point> ArrowPixels(int x, int y, int kind);
+// Where an arrow of `kind` is anchored in a button rectangle of a control
+// shown at `dpi`.
+Point ArrowAnchor(const Rect& button, int kind, int dpi = 96);
+// The pixels of an arrow anchored at (x, y): at 96 dpi up and down are solid
+// chevrons 7 pixels wide and 4 high (the point at y, respectively at y + 3),
+// left and right small solid triangles 3 wide and 5 high pointing at x - 1
+// (respectively x + 1).  At another DPI the arrow has as many rows (columns)
+// as 4 (3) scale to, and keeps its 45-degree sides, so it stays sharp.  Row
+// by row, from the top.
+std::vector<Point> ArrowPixels(int x, int y, int kind, int dpi = 96);
 
 // The thickness of a combo box's sunken edge band for a skin margin.
 inline int SunkEdgeBand(int margin) { return margin > 1 ? 2 : 1; }

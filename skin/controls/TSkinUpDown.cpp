@@ -105,12 +105,13 @@ void TSkinUpDown::DrawArrowButton(HDC dc, const RECT& rect, int kind, int state)
     vcl::SelectGuard p(dc, pen.get());
     Rectangle(dc, rect.left, rect.top, rect.right, rect.bottom);
   }
-  const controls::Point at = controls::ArrowAnchor({rect.left, rect.top, rect.right, rect.bottom}, kind);
+  const int dpi = SkinData->Dpi();
+  const controls::Point at = controls::ArrowAnchor({rect.left, rect.top, rect.right, rect.bottom}, kind, dpi);
   DrawArrow(dc, at.x, at.y, kind, ink);
 }
 
 void TSkinUpDown::DrawArrow(HDC dc, int x, int y, int kind, COLORREF colour) {
-  for (const controls::Point& p : controls::ArrowPixels(x, y, kind)) SetPixel(dc, p.x, p.y, colour);
+  for (const controls::Point& p : controls::ArrowPixels(x, y, kind, SkinData->Dpi())) SetPixel(dc, p.x, p.y, colour);
 }
 
 }  // namespace vex::skin

@@ -8,8 +8,11 @@
 #include <memory>
 #include <vector>
 
+#include <commctrl.h>
+
 #include "skin/data/BitmapHelpers.h"
 #include "skin/data/GdiScope.h"
+#include "skin/data/SkinScaling.h"
 #include "skin/data/TSkinData.h"
 #include "skin/windows/KeptPicture.h"
 #include "skin/windows/MenuGeometry.h"
@@ -105,6 +108,43 @@ void DrawCheckedBox(HDC dc, const menu::Rect& box) {
   DrawEdge(dc, &r, BDR_SUNKENOUTER, BF_RECT);
 }
 
+// The item's image in its glyph box.  The image lists of menus hold 96-dpi
+// pictures: at another DPI the image is drawn once on black with its mask
+// beside it and both are stretched pixel for pixel into the scaled box, so
+// it grows with the item and stays sharp (no smoothing mixes the item's
+// face into its edge).
+void DrawItemImage(HDC dc, const menu::Rect& box, const TMenuItemFacts& item, int dpi) {
+  vcl::TImageList& images = *item.images;
+  const int w = images.Width(), h = images.Height();
+  const int scaledW = scaling::AtDpi(w, dpi), scaledH = scaling::AtDpi(h, dpi);
+  vcl::TCanvas canvas;
+  if (scaledW == w && scaledH == h) {
+    canvas.SetHandle(dc);
+    images.Draw(canvas, box.left, box.top, item.imageIndex, item.enabled);
+    canvas.SetHandle(nullptr);
+    return;
+  }
+  ScreenDc screen;
+  OwnedBitmap colour(CreateCompatibleBitmap(screen.Get(), w, h));
+  OwnedBitmap mask(CreateBitmap(w, h, 1, 1, nullptr));
+  if (!colour || !mask) return;
+  MemoryDc picture(colour.Get()), cutout(mask.Get());
+  const RECT all{0, 0, w, h};
+  FillRect(picture.Get(), &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+  canvas.SetHandle(picture.Get());
+  images.Draw(canvas, 0, 0, item.imageIndex, item.enabled);
+  canvas.SetHandle(nullptr);
+  FillRect(cutout.Get(), &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+  ImageList_Draw(images.Handle(), item.imageIndex, cutout.Get(), 0, 0, ILD_MASK);
+  StretchModeScope mode(dc, COLORONCOLOR);
+  const COLORREF oldText = SetTextColor(dc, RGB(0, 0, 0));
+  const COLORREF oldBack = SetBkColor(dc, RGB(255, 255, 255));
+  StretchBlt(dc, box.left, box.top, scaledW, scaledH, cutout.Get(), 0, 0, w, h, SRCAND);
+  StretchBlt(dc, box.left, box.top, scaledW, scaledH, picture.Get(), 0, 0, w, h, SRCPAINT);
+  SetBkColor(dc, oldBack);
+  SetTextColor(dc, oldText);
+}
+
 COLORREF TextColourOf(const TMenuItemFacts& item, bool selected, const TSkinData& skin) {
   switch (menu::ItemTextColour(item.enabled, selected, skin.ButtonShadow, skin.MenuText)) {
     case menu::TextColour::kHilightText: return vcl::ColorToRGB(skin.HilightText);
@@ -124,10 +164,7 @@ void DrawContent(HDC dc, int w, int h, const TMenuItemFacts& item, bool selected
   const bool hasImage = item.images && item.imageIndex >= 0 && item.imageIndex < item.images->Count();
   if (hasImage) {
     if (item.checked) DrawCheckedBox(dc, layout.glyphBox);
-    vcl::TCanvas canvas;
-    canvas.SetHandle(dc);
-    item.images->Draw(canvas, layout.glyphBox.left, layout.glyphBox.top, item.imageIndex, item.enabled);
-    canvas.SetHandle(nullptr);
+    DrawItemImage(dc, layout.glyphBox, item, dpi);
   } else if (item.checked) {
     DrawMark(dc, layout.glyphBox, item.radio, GetSysColor(COLOR_BTNTEXT), dpi);
   }

@@ -36,6 +36,26 @@ vcl::TMenuItem* MainMenuItem(TSkinForm& frame, ULONG_PTR data, UINT id) {
   return item && item->GetParentMenu() == form->Menu() ? item : nullptr;
 }
 
+// The height the system proposes for an owner-drawn item, taken at the
+// system's DPI.  Wine proposes the height of its dialog base unit, and above
+// 96 dpi it scales that unit twice (62 at 192 dpi for a system font 31 high):
+// such a proposal stands for the system font's height.
+int ProposedHeight(UINT proposed) {
+  static const int dialogUnit = HIWORD(GetDialogBaseUnits());
+  static const int systemFont = [] {
+    HDC screen = GetDC(nullptr);
+    if (!screen) return dialogUnit;
+    const HGDIOBJ old = SelectObject(screen, GetStockObject(SYSTEM_FONT));
+    TEXTMETRICA tm{};
+    const int height = GetTextMetricsA(screen, &tm) ? static_cast<int>(tm.tmHeight) : dialogUnit;
+    SelectObject(screen, old);
+    ReleaseDC(nullptr, screen);
+    return height;
+  }();
+  const int height = static_cast<int>(proposed);
+  return height == dialogUnit ? systemFont : height;
+}
+
 int TextWidth(HDC dc, const std::string& text) {
   RECT r{0, 0, 0, 0};
   DrawTextA(dc, text.c_str(), -1, &r, DT_CALCRECT | DT_SINGLELINE | DT_EXPANDTABS);
@@ -92,7 +112,7 @@ bool MeasureMenuItem(TSkinForm& frame, MEASUREITEMSTRUCT& request) {
   // of another scale the system still proposes a height at its own DPI.
   static const int systemDpi = vcl::SystemDpi();
   const int dpi = frame.SkinData() ? frame.SkinData()->Dpi() : systemDpi;
-  const int proposed = MulDiv(static_cast<int>(request.itemHeight), dpi, systemDpi);
+  const int proposed = MulDiv(ProposedHeight(request.itemHeight), dpi, systemDpi);
   const HGDIOBJ oldFont = SelectObject(dc, MenuFont(false, dpi));
   menu::ItemSize size;
   if (vcl::TMenuItem* item = MainMenuItem(frame, request.itemData, request.itemID)) {

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <map>
 
 namespace c = vex::skin::controls;
 
@@ -68,6 +70,53 @@ TEST(Places, ProgressBarWidths) {
                         {-3, 100, 100, 0},  {2000000000, 2000, 2100000000, 1904}};
   for (const Case& k : cases)
     EXPECT_EQ(c::ProgressBarWidth(k.position, k.width, k.max), k.bar) << k.position << "/" << k.max << " of " << k.width;
+}
+
+// Up-down arrows keep their 96-dpi shape at every DPI, only larger: as many
+// rows (up, down) or columns (left, right) as the design's 4 and 3 scale
+// to, each one pixel wider per side than the one before.
+TEST(Places, UpDownArrowsGrowWithTheDpi) {
+  struct Case {
+    int kind, dpi;
+    int width, height;  // of the arrow's ink
+    int anchorLift;     // how far above the button's middle it is anchored
+  } cases[] = {
+      {0, 96, 7, 4, 2},  {1, 96, 7, 4, 2},  {2, 96, 3, 5, 0},  {3, 96, 3, 5, 0},
+      {0, 144, 11, 6, 3}, {1, 144, 11, 6, 3}, {2, 144, 5, 9, 0}, {3, 144, 5, 9, 0},
+      {0, 192, 15, 8, 4}, {1, 192, 15, 8, 4}, {2, 192, 6, 11, 0}, {3, 192, 6, 11, 0},
+  };
+  for (const Case& k : cases) {
+    SCOPED_TRACE(testing::Message() << "kind " << k.kind << " at " << k.dpi);
+    const c::Point at = c::ArrowAnchor({0, 0, 40, 40}, k.kind, k.dpi);
+    EXPECT_EQ(at.x, 20);
+    EXPECT_EQ(at.y, 20 - k.anchorLift);
+    const auto pixels = c::ArrowPixels(at.x, at.y, k.kind, k.dpi);
+    int left = 1000, top = 1000, right = -1000, bottom = -1000;
+    for (const c::Point& p : pixels) {
+      left = std::min(left, p.x), right = std::max(right, p.x);
+      top = std::min(top, p.y), bottom = std::max(bottom, p.y);
+    }
+    EXPECT_EQ(right - left + 1, k.width);
+    EXPECT_EQ(bottom - top + 1, k.height);
+    // Solid: every pixel of each row between its ends.
+    std::map<int, std::pair<int, int>> rows;
+    for (const c::Point& p : pixels) {
+      auto [it, fresh] = rows.try_emplace(p.y, p.x, p.x);
+      if (!fresh) it->second = {std::min(it->second.first, p.x), std::max(it->second.second, p.x)};
+    }
+    int inRows = 0;
+    for (const auto& [y, ends] : rows) inRows += ends.second - ends.first + 1;
+    EXPECT_EQ(inRows, static_cast<int>(pixels.size()));
+    // The point: up arrows at the top, down at the bottom; left at the left.
+    const std::pair<int, int> point = k.kind == 0   ? rows.begin()->second
+                                      : k.kind == 1 ? rows.rbegin()->second
+                                                    : rows[at.y];
+    if (k.kind < 2) {
+      EXPECT_EQ(point.first, point.second);
+    } else {
+      EXPECT_EQ(k.kind == 2 ? point.first : point.second, at.x + (k.kind == 2 ? -1 : 1));
+    }
+  }
 }
 
 TEST(SkinImages, FramesThatCannotBeCutDrawNothing) {

@@ -12,6 +12,9 @@
 #include <string>
 #include <vector>
 
+#include <windows.h>
+#include <commctrl.h>
+
 #include "skin/controls/ControlGeometry.h"
 #include "skin/data/SkinScaling.h"
 #include "skin/windows/MenuItemDrawing.h"
@@ -21,6 +24,7 @@
 #include "widgets/TButton.h"
 #include "widgets/TCheckBox.h"
 #include "widgets/TForm.h"
+#include "widgets/TImageList.h"
 #include "widgets/TMenu.h"
 #include "widgets/TRadioButton.h"
 #include "widgets/Vcl.h"
@@ -246,24 +250,29 @@ struct Ink {
   int textHeight = 0;                 // right of it
 };
 
+// The pixels (0x00RRGGBB) of an item w x h drawn with `facts`, its picture
+// saved as `shot` when one is named.
+std::vector<std::uint32_t> DrawnItem(TSkinData& skin, const TMenuItemFacts& facts, int w, int h,
+                                     const std::string& shot) {
+  BITMAPINFO bi{};
+  bi.bmiHeader = {sizeof bi.bmiHeader, w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  void* bits = nullptr;
+  HBITMAP bitmap = CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HDC dc = CreateCompatibleDC(nullptr);
+  HGDIOBJ old = SelectObject(dc, bitmap);
+  DrawMenuItemFacts(dc, RECT{0, 0, w, h}, facts, false, skin, nullptr);
+  GdiFlush();
+  if (!shot.empty()) vex::test::SaveBitmapPng(bitmap, shot);
+  std::vector<std::uint32_t> pixels(static_cast<const std::uint32_t*>(bits),
+                                    static_cast<const std::uint32_t*>(bits) + static_cast<std::size_t>(w) * h);
+  SelectObject(dc, old);
+  DeleteDC(dc);
+  DeleteObject(bitmap);
+  return pixels;
+}
+
 Ink InkOf(TSkinData& skin, const TMenuItemFacts& facts, int w, int h, int glyphRight, const std::string& shot) {
-  auto draw = [&](const TMenuItemFacts& f) {
-    BITMAPINFO bi{};
-    bi.bmiHeader = {sizeof bi.bmiHeader, w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HDC dc = CreateCompatibleDC(nullptr);
-    HGDIOBJ old = SelectObject(dc, bitmap);
-    DrawMenuItemFacts(dc, RECT{0, 0, w, h}, f, false, skin, nullptr);
-    GdiFlush();
-    if (&f == &facts) vex::test::SaveBitmapPng(bitmap, shot);
-    std::vector<std::uint32_t> pixels(static_cast<const std::uint32_t*>(bits),
-                                      static_cast<const std::uint32_t*>(bits) + static_cast<std::size_t>(w) * h);
-    SelectObject(dc, old);
-    DeleteDC(dc);
-    DeleteObject(bitmap);
-    return pixels;
-  };
+  auto draw = [&](const TMenuItemFacts& f) { return DrawnItem(skin, f, w, h, &f == &facts ? shot : std::string()); };
   TMenuItemFacts blank = facts;
   blank.caption = " ";
   blank.checked = false;
@@ -278,6 +287,16 @@ Ink InkOf(TSkinData& skin, const TMenuItemFacts& facts, int w, int h, int glyphR
     }
   return Ink{std::max<int>(0, mark.right - mark.left), std::max<int>(0, mark.bottom - mark.top),
              std::max<int>(0, text.bottom - text.top)};
+}
+
+int SystemFontHeight() {
+  HDC screen = GetDC(nullptr);
+  const HGDIOBJ old = SelectObject(screen, GetStockObject(SYSTEM_FONT));
+  TEXTMETRICA tm{};
+  GetTextMetricsA(screen, &tm);
+  SelectObject(screen, old);
+  ReleaseDC(nullptr, screen);
+  return static_cast<int>(tm.tmHeight);
 }
 
 // The drop-downs of a window moved to a monitor of another DPI are measured
@@ -328,8 +347,13 @@ TEST_F(SkinAtDisplayDpi, DropDownItemsFollowTheWindowsDpi) {
   ASSERT_GT(home.height, 0);
   ASSERT_GT(home.ink.textHeight, 0);
   ASSERT_GT(home.ink.markHeight, 0);
-  const int proposed = HIWORD(GetDialogBaseUnits());
+  // Wine's proposal is its dialog base unit, which above 96 dpi it scales
+  // twice (62 at 192 dpi): the item is as high as the system font (the unit
+  // it stands for) and 4 design pixels, 20 at 96 dpi and about twice that at
+  // 192, as the items of popup-menu components.
+  const int proposed = SystemFontHeight();
   EXPECT_EQ(home.height, proposed + AtDpi(4, dpi));
+  EXPECT_NEAR(home.height, AtDpi(20, dpi), 1) << "(Wine; Windows's fonts may differ)";
   EXPECT_EQ(home.separator, AtDpi(8, dpi));
 
   const RECT before = MoveToDpi(h, dpi, other);
@@ -354,6 +378,46 @@ TEST_F(SkinAtDisplayDpi, DropDownItemsFollowTheWindowsDpi) {
   EXPECT_EQ(back.width, home.width);
   EXPECT_EQ(back.ink.textHeight, home.ink.textHeight);
   EXPECT_EQ(back.ink.markWidth, home.ink.markWidth);
+}
+
+// A drop-down item's image (16 x 16 in its list) fills the glyph box at the
+// window's DPI: twice as large at 192 dpi, as at 96 only larger.
+TEST_F(SkinAtDisplayDpi, ItemImagesGrowWithTheWindowsDpi) {
+  LogWindow w(WS_OVERLAPPEDWINDOW);
+  TSkinForm* frame = ShowSkinned(w.Handle());
+  ASSERT_NE(frame, nullptr);
+  TSkinData& skinAtDpi = *frame->SkinData();
+  const int dpi = skinAtDpi.Dpi();
+  vcl::Owned<vcl::TImageList> images(new vcl::TImageList(nullptr));
+  images->SetSize(16, 16);
+  {
+    BITMAPINFO bi{};
+    bi.bmiHeader = {sizeof bi.bmiHeader, 16, -16, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    HBITMAP red = CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+    std::fill_n(static_cast<std::uint32_t*>(bits), 16 * 16, 0x00FF0000u);
+    HBITMAP mask = CreateBitmap(16, 16, 1, 1, nullptr);  // all 0: every pixel shows
+    ASSERT_GE(ImageList_Add(images->Handle(), red, mask), 0);
+    DeleteObject(mask);
+    DeleteObject(red);
+  }
+  TMenuItemFacts facts;
+  facts.caption = "&Open";
+  facts.images = images.get();
+  facts.imageIndex = 0;
+  const int width = AtDpi(160, dpi), height = AtDpi(20, dpi);
+  const std::vector<std::uint32_t> pixels =
+      DrawnItem(skinAtDpi, facts, width, height, "dpi" + std::to_string(dpi) + "-menu-item-image");
+  RECT red{width, height, -1, -1};
+  for (int y = 0; y < height; ++y)
+    for (int x = 0; x < width; ++x)
+      if ((pixels[static_cast<std::size_t>(y) * width + x] & 0xFFFFFFu) == 0xFF0000u)
+        red = RECT{std::min<LONG>(red.left, x), std::min<LONG>(red.top, y), std::max<LONG>(red.right, x + 1),
+                   std::max<LONG>(red.bottom, y + 1)};
+  EXPECT_EQ(red.right - red.left, AtDpi(16, dpi));
+  EXPECT_EQ(red.bottom - red.top, AtDpi(16, dpi));
+  EXPECT_EQ(red.left, AtDpi(1, dpi)) << "at the glyph box's corner";
+  EXPECT_EQ(red.top, AtDpi(1, dpi));
 }
 
 // A form's popup-menu components draw their items with the skin at the

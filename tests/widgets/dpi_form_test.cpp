@@ -179,4 +179,50 @@ TEST_F(DpiForm, AControlMadeForAFormAtAnotherDpiIsScaledAsItIsPlaced) {
   EXPECT_EQ(design.right, 245);
 }
 
+// The up-down control sizes itself in 96-dpi pixels (Wine: 16 wide when it
+// is made; aligned to its buddy, 16 taken from the buddy and 2 of overlap)
+// whatever the DPI.  Made for a form at another DPI, the arrows and their
+// buddy come out where the 96-dpi ones are, scaled.
+TEST_F(DpiForm, UpDownArrowsAreLaidOutAsAt96Scaled) {
+  TExampleForm& f = *form;
+  struct Placed {
+    RECT alone, buddy, arrows;
+  };
+  auto place = [&f]() {
+    auto* alone = new TUpDown(&f);
+    alone->SetBounds(100, 10, 17, 22);
+    alone->SetParent(f.Panel1);
+    auto* number = new TEdit(&f);
+    number->SetBounds(140, 10, 50, 21);
+    number->SetParent(f.Panel1);
+    auto* arrows = new TUpDown(&f);
+    arrows->SetBounds(190, 10, 17, 21);
+    arrows->SetParent(f.Panel1);
+    arrows->SetAssociate(number);
+    HWND panel = f.Panel1->Handle();
+    Placed p{RectIn(alone->Handle(), panel), RectIn(number->Handle(), panel), RectIn(arrows->Handle(), panel)};
+    delete arrows;
+    delete number;
+    delete alone;
+    return p;
+  };
+  const Placed at96 = place();
+  ASSERT_LT(at96.buddy.right, 190) << "the control takes room from its buddy";
+  for (int dpi : {144, 192}) {
+    SCOPED_TRACE(dpi);
+    SendDpiChanged(f, dpi, {100, 100});
+    const Placed scaled = place();
+    auto expectScaled = [dpi](const RECT& got, const RECT& design, const char* what) {
+      EXPECT_EQ(got.left, dpi::Scale(design.left, dpi)) << what;
+      EXPECT_EQ(got.top, dpi::Scale(design.top, dpi)) << what;
+      EXPECT_EQ(got.right, dpi::Scale(design.right, dpi)) << what;
+      EXPECT_EQ(got.bottom, dpi::Scale(design.bottom, dpi)) << what;
+    };
+    expectScaled(scaled.alone, at96.alone, "arrows alone");
+    expectScaled(scaled.buddy, at96.buddy, "buddy");
+    expectScaled(scaled.arrows, at96.arrows, "arrows beside their buddy");
+    SendDpiChanged(f, 96, {100, 100});
+  }
+}
+
 }  // namespace

@@ -202,11 +202,18 @@ TControlsPage* MakeFieldsPage() {
   auto* off = p->Put<TEdit>(230, 6, 120, 21);
   off->SetText("disabled");
   off->SetEnabled(false);
-  // A spin edit: an up-down control inside the edit.
+  // A spin edit: an up-down control inside the edit, along its right edge
+  // and as high as its client area, 16 design pixels wide.  The control
+  // makes itself 16 pixels wide when it is created, whatever the DPI, so its
+  // width is set again afterwards.
   auto* spin = p->Put<TEdit>(360, 6, 80, 21);
   spin->SetText("32");
-  CreateWindowExA(0, UPDOWN_CLASSA, "", WS_CHILD | WS_VISIBLE, 60, 0, 16, 17, spin->Handle(), nullptr,
-                  GetModuleHandleA(nullptr), nullptr);
+  RECT inside{};
+  GetClientRect(spin->Handle(), &inside);
+  const int arrowsWidth = spin->Scale(16);
+  HWND arrows = CreateWindowExA(0, UPDOWN_CLASSA, "", WS_CHILD | WS_VISIBLE, inside.right - arrowsWidth, 0,
+                                arrowsWidth, inside.bottom, spin->Handle(), nullptr, GetModuleHandleA(nullptr), nullptr);
+  SetWindowPos(arrows, nullptr, 0, 0, arrowsWidth, inside.bottom, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   p->Label(8, 44, "combo box");
   static const char* const kStates[] = {"normal", "hot", "pressed", "focused", "disabled"};
   const unsigned holds[] = {0, kHot, kPressed, 0, 0};
