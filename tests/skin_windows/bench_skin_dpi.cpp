@@ -2,7 +2,7 @@
 // and building its skin at 144 and 192 dpi, and a skinned window's first
 // complete paint against the same window unskinned, at the display's DPI
 // (run it in a prefix of that DPI):
-//   scripts/wine-dpi 144 scripts/wine-run build/windows/tests/bench_skin_dpi.exe
+//   scripts/wine-dpi 144 xvfb-run -a scripts/wine-run build/windows/tests/bench_skin_dpi.exe
 // It also compares the two ways a frame side can be drawn at 150%: from the
 // skin built at that DPI (what Vexilo does), or drawn at 96 dpi and the
 // picture stretched.  A measurement, not a test.
