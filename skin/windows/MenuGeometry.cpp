@@ -2,6 +2,7 @@
 #include "skin/data/DrawBounds.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace vex::skin::menu {
 
@@ -111,6 +112,18 @@ Rect PlaceCaptionText(const Rect& textRect, int w, int h, bool rightToLeft) {
                        : Rect{textRect.left, textRect.top, textRect.left + w, textRect.top + h};
   r.Offset(0, (textRect.Height() - h) / 2);
   return r;
+}
+
+std::vector<Span> SubmenuArrow(int width, int height, int dpi) {
+  const int half = std::max(1, scaling::AtDpi(4, dpi));  // rows from the base to the point
+  const int point = width - scaling::AtDpi(6, dpi);
+  const int top = (height - (2 * half - 1)) / 2;
+  std::vector<Span> rows;
+  for (int i = 0; i < 2 * half - 1; ++i) {
+    const int reach = half - std::abs(half - 1 - i);
+    rows.push_back({top + i, point - half, point - half + reach});
+  }
+  return rows;
 }
 
 Rect ShortcutRect(const Rect& caption, const Rect& textRect, int width, bool rightToLeft, int dpi) {

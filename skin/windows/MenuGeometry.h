@@ -110,6 +110,14 @@ ItemLayout LayOutItem(int width, int height, bool separator, int dpi = scaling::
 // The caption measured w x h in the text rectangle: moved down by half the
 // spare height.  Right to left: right aligned in the rectangle.
 Rect PlaceCaptionText(const Rect& textRect, int w, int h, bool rightToLeft);
+// The arrow of an item that opens a submenu, in an item W x H: a solid
+// triangle pointing right, 4 x 7 at 96 dpi, its point 6 pixels in from the
+// right edge, centred on the height; taken at `dpi`.  Rows are
+// [left, right) at y.
+struct Span {
+  int y, left, right;
+};
+std::vector<Span> SubmenuArrow(int width, int height, int dpi);
 // The shortcut's rectangle, on the caption's line: from the caption's right
 // end to W - 11, its text right aligned; right to left, mirrored: from the
 // text rectangle's left to the caption, left aligned.

@@ -1,6 +1,7 @@
 #include "skin/data/DrawBounds.h"
 #include "skin/windows/MenuItemDrawing.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <cstring>
@@ -145,6 +146,13 @@ void DrawItemImage(HDC dc, const menu::Rect& box, const TMenuItemFacts& item, in
   SetTextColor(dc, oldText);
 }
 
+// Right to left, and in a popup-menu component (whose canvas gives the
+// system its device context back as it was, clipping undone), the system's
+// arrow stays.
+bool ScalesSubmenuArrow(const TMenuItemFacts& item, int dpi) {
+  return item.submenu && !item.rightToLeft && !item.component && dpi != scaling::kBaseDpi;
+}
+
 COLORREF TextColourOf(const TMenuItemFacts& item, bool selected, const TSkinData& skin) {
   switch (menu::ItemTextColour(item.enabled, selected, skin.ButtonShadow, skin.MenuText)) {
     case menu::TextColour::kHilightText: return vcl::ColorToRGB(skin.HilightText);
@@ -191,6 +199,13 @@ void DrawContent(HDC dc, int w, int h, const TMenuItemFacts& item, bool selected
     RECT shortcut = ToRect(menu::ShortcutRect(caption, layout.textRect, w, item.rightToLeft, dpi));
     const UINT align = item.rightToLeft ? DT_LEFT | DT_RTLREADING : DT_RIGHT;
     DrawTextA(dc, item.shortcut.c_str(), -1, &shortcut, DT_SINGLELINE | DT_NOPREFIX | align);
+  }
+  if (ScalesSubmenuArrow(item, dpi)) {
+    vcl::BrushHandle ink(CreateSolidBrush(TextColourOf(item, selected, skin)));
+    for (const menu::Span& row : menu::SubmenuArrow(w, h, dpi)) {
+      const RECT r{row.left, row.y, row.right, row.y + 1};
+      FillRect(dc, &r, ink.get());
+    }
   }
 }
 
@@ -379,6 +394,19 @@ void DrawMenuItemFacts(HDC dc, const RECT& rect, const TMenuItemFacts& item, boo
     DrawSkinnedItem(dc, rect, item, selected, skin, menu);
   else
     DrawPlainItem(dc, rect, item, selected, skin);
+  if (ScalesSubmenuArrow(item, skin.Dpi())) {
+    // The system draws its arrow into this DC next, in the item's right end
+    // (Wine: its arrow bitmap's width; Windows: a menu check's width).
+    static const int band = [] {
+      BITMAP arrow{};
+      if (HBITMAP system = LoadBitmapA(nullptr, MAKEINTRESOURCEA(32739))) {  // OBM_MNARROW
+        GetObjectA(system, sizeof arrow, &arrow);
+        DeleteObject(system);
+      }
+      return std::max<int>({static_cast<int>(arrow.bmWidth), GetSystemMetrics(SM_CXMENUCHECK), 16});
+    }();
+    ExcludeClipRect(dc, std::max<int>(rect.left, rect.right - band), rect.top, rect.right, rect.bottom);
+  }
 }
 
 }  // namespace vex::skin

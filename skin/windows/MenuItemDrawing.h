@@ -32,6 +32,10 @@ struct TMenuItemFacts {
   // A popup-menu component's item: its separator is drawn from the second
   // MenuItem frame (drop-down separators are an etched line).
   bool component = false;
+  // It opens a submenu.  The system draws the arrow after the item, at its
+  // 96-dpi size: at another DPI the item draws it at scale and keeps the
+  // system's out.
+  bool submenu = false;
 };
 
 // Draws the item into `rect` of `dc`; `menu` is the menu the item is in,

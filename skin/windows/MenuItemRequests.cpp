@@ -73,6 +73,7 @@ TMenuItemFacts ComponentItemFacts(vcl::TMenuItem& item) {
   facts.radio = item.RadioItem();
   facts.isDefault = item.Default();
   facts.imageIndex = item.ImageIndex();
+  facts.submenu = item.Count() > 0;
   if (vcl::TMenu* menu = item.GetParentMenu()) {
     facts.images = menu->Images();
     facts.rightToLeft = menu->RightToLeft();
@@ -94,8 +95,9 @@ TMenuItemFacts NativeItemFacts(HMENU menu, int position, UINT id, UINT state) {
   if (position >= 0) {
     MENUITEMINFOA mi{};
     mi.cbSize = sizeof mi;
-    mi.fMask = MIIM_FTYPE;
+    mi.fMask = MIIM_FTYPE | MIIM_SUBMENU;
     if (GetMenuItemInfoA(menu, static_cast<UINT>(position), TRUE, &mi)) {
+      facts.submenu = mi.hSubMenu != nullptr;
       facts.radio = (mi.fType & MFT_RADIOCHECK) != 0;
       facts.rightToLeft = (mi.fType & MFT_RIGHTORDER) != 0;
     }

@@ -251,9 +251,11 @@ struct Ink {
 };
 
 // The pixels (0x00RRGGBB) of an item w x h drawn with `facts`, its picture
-// saved as `shot` when one is named.
+// saved as `shot` when one is named.  `systemSees`, when given, gets what is
+// left for the system to draw over afterwards: the pixels once the whole DC
+// has been filled with 0x0000FF, as the item left its clipping.
 std::vector<std::uint32_t> DrawnItem(TSkinData& skin, const TMenuItemFacts& facts, int w, int h,
-                                     const std::string& shot) {
+                                     const std::string& shot, std::vector<std::uint32_t>* systemSees = nullptr) {
   BITMAPINFO bi{};
   bi.bmiHeader = {sizeof bi.bmiHeader, w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
   void* bits = nullptr;
@@ -263,8 +265,15 @@ std::vector<std::uint32_t> DrawnItem(TSkinData& skin, const TMenuItemFacts& fact
   DrawMenuItemFacts(dc, RECT{0, 0, w, h}, facts, false, skin, nullptr);
   GdiFlush();
   if (!shot.empty()) vex::test::SaveBitmapPng(bitmap, shot);
-  std::vector<std::uint32_t> pixels(static_cast<const std::uint32_t*>(bits),
-                                    static_cast<const std::uint32_t*>(bits) + static_cast<std::size_t>(w) * h);
+  const auto* first = static_cast<const std::uint32_t*>(bits);
+  std::vector<std::uint32_t> pixels(first, first + static_cast<std::size_t>(w) * h);
+  if (systemSees) {
+    vcl::BrushHandle blue(CreateSolidBrush(RGB(0, 0, 255)));
+    const RECT all{0, 0, w, h};
+    FillRect(dc, &all, blue.get());
+    GdiFlush();
+    systemSees->assign(first, first + static_cast<std::size_t>(w) * h);
+  }
   SelectObject(dc, old);
   DeleteDC(dc);
   DeleteObject(bitmap);
@@ -418,6 +427,44 @@ TEST_F(SkinAtDisplayDpi, ItemImagesGrowWithTheWindowsDpi) {
   EXPECT_EQ(red.bottom - red.top, AtDpi(16, dpi));
   EXPECT_EQ(red.left, AtDpi(1, dpi)) << "at the glyph box's corner";
   EXPECT_EQ(red.top, AtDpi(1, dpi));
+}
+
+// An item that opens a submenu: the system draws its arrow after the item,
+// at 96 dpi's size.  At another DPI the item draws the arrow at scale (as
+// many rows as the 7 of 96 dpi scale to) and keeps the system out of the
+// item's right end; at 96 dpi the system's arrow is left as it is.
+TEST_F(SkinAtDisplayDpi, SubmenuArrowsAreDrawnAtTheWindowsDpi) {
+  LogWindow w(WS_OVERLAPPEDWINDOW);
+  TSkinForm* frame = ShowSkinned(w.Handle());
+  ASSERT_NE(frame, nullptr);
+  TSkinData& skinAtDpi = *frame->SkinData();
+  const int dpi = skinAtDpi.Dpi();
+  TMenuItemFacts facts;
+  facts.caption = "&More";
+  facts.submenu = true;
+  const int width = AtDpi(160, dpi), height = AtDpi(20, dpi), band = width - AtDpi(10, dpi);  // the arrow's columns
+  std::vector<std::uint32_t> systemSees;
+  const std::vector<std::uint32_t> pixels =
+      DrawnItem(skinAtDpi, facts, width, height, "dpi" + std::to_string(dpi) + "-menu-submenu-arrow", &systemSees);
+  const std::uint32_t ink = vcl::ColorToRGB(skinAtDpi.MenuText);
+  const std::uint32_t inkRgb = (ink & 0xFF) << 16 | (ink & 0xFF00) | (ink >> 16 & 0xFF);
+  int arrowRows = 0, openToSystem = 0;
+  for (int y = 0; y < height; ++y) {
+    bool inRow = false;
+    for (int x = band; x < width; ++x) {
+      const std::size_t at = static_cast<std::size_t>(y) * width + x;
+      inRow = inRow || (pixels[at] & 0xFFFFFFu) == inkRgb;
+      openToSystem += (systemSees[at] & 0xFFFFFFu) == 0x0000FFu;
+    }
+    arrowRows += inRow;
+  }
+  if (dpi == 96) {
+    EXPECT_EQ(arrowRows, 0) << "the system's arrow";
+    EXPECT_EQ(openToSystem, (width - band) * height);
+  } else {
+    EXPECT_EQ(arrowRows, 2 * AtDpi(4, dpi) - 1);
+    EXPECT_EQ(openToSystem, 0) << "the system's 96-dpi arrow is kept out";
+  }
 }
 
 // A form's popup-menu components draw their items with the skin at the
