@@ -65,13 +65,14 @@ Bytes* SedgePackage::package_ = nullptr;
 
 TEST_F(SedgePackage, HoldsTheDescriptionFirstThenThe32ImagesAndTheirDrawingsForEachScale) {
   // The description (read before anything else), the images, then each
-  // image the program scales drawn for 150%, then for 200%, in the
-  // description's order: a reader at 150% decodes no picture for 200%.
+  // image the program scales drawn for 200%, then for 150%, in the
+  // description's order: a reader at 200%, whose pictures are the largest
+  // to decode, decodes no picture for 150%.
   std::vector<std::string> members = {kMembers.back()};
   members.insert(members.end(), kMembers.begin(), kMembers.end() - 1);
   const std::vector<FramedImage> scaled = ScaledImages(Description());
   ASSERT_EQ(scaled.size(), 30u);  // all but the preview and the unused group box
-  for (const int percent : {150, 200})
+  for (const int percent : {200, 150})
     for (const FramedImage& f : scaled) members.push_back(scaling::DrawnMemberName(f.member, percent));
   EXPECT_EQ(reader_.Names(), members);
   EXPECT_EQ(reader_.Header().version, 20000);

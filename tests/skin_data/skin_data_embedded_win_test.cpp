@@ -38,13 +38,13 @@ TEST_F(EmbeddedSkin, PackageHoldsTheMembersInOrderWithTheDescriptionFirst) {
   ASSERT_TRUE(reader.LoadPackage(skin.Package()));
   EXPECT_EQ(reader.Header().version, 20000);
   // The description, the 32 images, the 30 the program scales drawn again
-  // for 150% and for 200%.
+  // for 200% and for 150%.
   ASSERT_EQ(reader.Names().size(), 1 + 32u + 2 * 30);
   EXPECT_EQ(reader.Names().front(), "sedge.ini");
   EXPECT_EQ(reader.Names()[1], "sedge_body_top.bmp");
   EXPECT_EQ(reader.Names()[7], "sedge_buttons.bmp");
   for (std::size_t i = 33; i < reader.Names().size(); ++i)
-    EXPECT_EQ(vs::scaling::DrawnDpiOf(reader.Names()[i]), i < 33 + 30 ? 144 : 192) << reader.Names()[i];
+    EXPECT_EQ(vs::scaling::DrawnDpiOf(reader.Names()[i]), i < 33 + 30 ? 192 : 144) << reader.Names()[i];
   std::int64_t sum = 0;
   for (std::int32_t s : reader.Sizes()) sum += s;
   EXPECT_EQ(sum + 16 + reader.Header().nameListLength + 4 * static_cast<std::int64_t>(reader.Names().size()),

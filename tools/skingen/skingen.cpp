@@ -5,9 +5,9 @@
 // 200% as NAME@150.bmp and NAME@200.bmp (members for 144 and 192 dpi),
 // copies the description FILE beside them, renders the preview sheet and
 // writes the package member order one name per line: the description, the
-// images, those for 150%, those for 200% (a reader decodes the package only
-// as far as the members it uses, so a window at 150% never waits for the
-// pictures for 200%).  --samples writes just the sample windows at twice their size,
+// images, those for 200%, those for 150% (a reader decodes the package only
+// as far as the members it uses, so a window at 200%, whose pictures are the
+// largest, never waits for the pictures for 150%).  --samples writes just the sample windows at twice their size,
 // for a close look.
 //   skingen --stream PKG OUT
 // writes PKG with its 32-bit little-endian length in front, the way a form
@@ -117,7 +117,9 @@ int main(int argc, char** argv) {
       std::fprintf(stderr, "skingen: cannot read %s\n", ini.c_str());
       return 1;
     }
-    for (const vex::skin::scaling::DrawnScale& scale : vex::skin::scaling::kDrawnScales) {
+    for (auto it = std::rbegin(vex::skin::scaling::kDrawnScales); it != std::rend(vex::skin::scaling::kDrawnScales);
+         ++it) {
+      const vex::skin::scaling::DrawnScale& scale = *it;
       const skinart::ScaledArt art = skinart::DrawForScale(*skin, text, scale.dpi);
       if (!art.error.empty()) {
         std::fprintf(stderr, "skingen: %s: %s\n", ini.c_str(), art.error.c_str());
