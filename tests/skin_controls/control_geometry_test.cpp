@@ -7,6 +7,8 @@
 
 #include <algorithm>
 #include <map>
+#include <set>
+#include <utility>
 
 namespace c = vex::skin::controls;
 
@@ -74,48 +76,41 @@ TEST(Places, ProgressBarWidths) {
 
 // Up-down arrows keep their 96-dpi shape at every DPI, only larger: as many
 // rows (up, down) or columns (left, right) as the design's 4 and 3 scale
-// to, each one pixel wider per side than the one before.
+// to, each one pixel wider per side than the one before (so the ink is
+// solid: `count` pixels), the point on the side the arrow shows.
 TEST(Places, UpDownArrowsGrowWithTheDpi) {
   struct Case {
     int kind, dpi;
-    int width, height;  // of the arrow's ink
-    int anchorLift;     // how far above the button's middle it is anchored
+    int width, height, count;  // of the arrow's ink
+    int anchorLift;            // how far above the button's middle it is anchored
+    c::Point point;            // relative to the anchor
   } cases[] = {
-      {0, 96, 7, 4, 2},  {1, 96, 7, 4, 2},  {2, 96, 3, 5, 0},  {3, 96, 3, 5, 0},
-      {0, 144, 11, 6, 3}, {1, 144, 11, 6, 3}, {2, 144, 5, 9, 0}, {3, 144, 5, 9, 0},
-      {0, 192, 15, 8, 4}, {1, 192, 15, 8, 4}, {2, 192, 6, 11, 0}, {3, 192, 6, 11, 0},
+      {0, 96, 7, 4, 16, 2, {0, 0}},   {1, 96, 7, 4, 16, 2, {0, 3}},   {2, 96, 3, 5, 9, 0, {-1, 0}},
+      {3, 96, 3, 5, 9, 0, {1, 0}},    {0, 144, 11, 6, 36, 3, {0, 0}}, {1, 144, 11, 6, 36, 3, {0, 5}},
+      {2, 144, 5, 9, 25, 0, {-1, 0}}, {3, 144, 5, 9, 25, 0, {1, 0}},  {0, 192, 15, 8, 64, 4, {0, 0}},
+      {1, 192, 15, 8, 64, 4, {0, 7}}, {2, 192, 6, 11, 36, 0, {-1, 0}}, {3, 192, 6, 11, 36, 0, {1, 0}},
   };
   for (const Case& k : cases) {
     SCOPED_TRACE(testing::Message() << "kind " << k.kind << " at " << k.dpi);
     const c::Point at = c::ArrowAnchor({0, 0, 40, 40}, k.kind, k.dpi);
     EXPECT_EQ(at.x, 20);
     EXPECT_EQ(at.y, 20 - k.anchorLift);
-    const auto pixels = c::ArrowPixels(at.x, at.y, k.kind, k.dpi);
+    std::set<std::pair<int, int>> ink;
+    for (const c::Point& p : c::ArrowPixels(at.x, at.y, k.kind, k.dpi)) ink.insert({p.x, p.y});
     int left = 1000, top = 1000, right = -1000, bottom = -1000;
-    for (const c::Point& p : pixels) {
-      left = std::min(left, p.x), right = std::max(right, p.x);
-      top = std::min(top, p.y), bottom = std::max(bottom, p.y);
-    }
+    for (const auto& [x, y] : ink) left = std::min(left, x), right = std::max(right, x), top = std::min(top, y),
+                                   bottom = std::max(bottom, y);
     EXPECT_EQ(right - left + 1, k.width);
     EXPECT_EQ(bottom - top + 1, k.height);
-    // Solid: every pixel of each row between its ends.
-    std::map<int, std::pair<int, int>> rows;
-    for (const c::Point& p : pixels) {
-      auto [it, fresh] = rows.try_emplace(p.y, p.x, p.x);
-      if (!fresh) it->second = {std::min(it->second.first, p.x), std::max(it->second.second, p.x)};
-    }
-    int inRows = 0;
-    for (const auto& [y, ends] : rows) inRows += ends.second - ends.first + 1;
-    EXPECT_EQ(inRows, static_cast<int>(pixels.size()));
-    // The point: up arrows at the top, down at the bottom; left at the left.
-    const std::pair<int, int> point = k.kind == 0   ? rows.begin()->second
-                                      : k.kind == 1 ? rows.rbegin()->second
-                                                    : rows[at.y];
-    if (k.kind < 2) {
-      EXPECT_EQ(point.first, point.second);
-    } else {
-      EXPECT_EQ(k.kind == 2 ? point.first : point.second, at.x + (k.kind == 2 ? -1 : 1));
-    }
+    EXPECT_EQ(static_cast<int>(ink.size()), k.count);
+    // The point: the one row (or column) of a single pixel.
+    std::map<int, int> lines;
+    for (const auto& [x, y] : ink) ++lines[k.kind < 2 ? y : x];
+    c::Point point{at.x, at.y};
+    for (const auto& [line, n] : lines)
+      if (n == 1) (k.kind < 2 ? point.y : point.x) = line;
+    EXPECT_EQ(point.x - at.x, k.point.x);
+    EXPECT_EQ(point.y - at.y, k.point.y);
   }
 }
 

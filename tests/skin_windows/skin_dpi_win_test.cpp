@@ -390,8 +390,12 @@ TEST_F(SkinAtDisplayDpi, DropDownItemsFollowTheWindowsDpi) {
 }
 
 // A drop-down item's image (16 x 16 in its list) fills the glyph box at the
-// window's DPI: twice as large at 192 dpi, as at 96 only larger.
-TEST_F(SkinAtDisplayDpi, ItemImagesGrowWithTheWindowsDpi) {
+// window's DPI, as at 96 only larger.  The arrow of an item that opens a
+// submenu is drawn by the system after the item, at 96 dpi's size: at
+// another DPI the item draws it at scale (as many rows as the 7 of 96 dpi
+// scale to) and keeps the system out of the item's right end; at 96 dpi the
+// system's arrow is left as it is.
+TEST_F(SkinAtDisplayDpi, ItemImagesAndSubmenuArrowsGrowWithTheWindowsDpi) {
   LogWindow w(WS_OVERLAPPEDWINDOW);
   TSkinForm* frame = ShowSkinned(w.Handle());
   ASSERT_NE(frame, nullptr);
@@ -411,59 +415,39 @@ TEST_F(SkinAtDisplayDpi, ItemImagesGrowWithTheWindowsDpi) {
     DeleteObject(red);
   }
   TMenuItemFacts facts;
-  facts.caption = "&Open";
+  facts.caption = "&More";
   facts.images = images.get();
   facts.imageIndex = 0;
-  const int width = AtDpi(160, dpi), height = AtDpi(20, dpi);
+  facts.submenu = true;
+  const int width = AtDpi(160, dpi), height = AtDpi(20, dpi), arrowColumns = width - AtDpi(10, dpi);
+  std::vector<std::uint32_t> systemSees;
   const std::vector<std::uint32_t> pixels =
-      DrawnItem(skinAtDpi, facts, width, height, "dpi" + std::to_string(dpi) + "-menu-item-image");
-  RECT red{width, height, -1, -1};
-  for (int y = 0; y < height; ++y)
-    for (int x = 0; x < width; ++x)
-      if ((pixels[static_cast<std::size_t>(y) * width + x] & 0xFFFFFFu) == 0xFF0000u)
-        red = RECT{std::min<LONG>(red.left, x), std::min<LONG>(red.top, y), std::max<LONG>(red.right, x + 1),
-                   std::max<LONG>(red.bottom, y + 1)};
+      DrawnItem(skinAtDpi, facts, width, height, "dpi" + std::to_string(dpi) + "-menu-item-glyphs", &systemSees);
+  // The bounding box of `colour` (0xRRGGBB) in the columns from `left` on.
+  auto inkBox = [&](const std::vector<std::uint32_t>& in, std::uint32_t colour, int left) {
+    RECT box{width, height, 0, 0};
+    for (int y = 0; y < height; ++y)
+      for (int x = left; x < width; ++x)
+        if ((in[static_cast<std::size_t>(y) * width + x] & 0xFFFFFFu) == colour)
+          box = RECT{std::min<LONG>(box.left, x), std::min<LONG>(box.top, y), std::max<LONG>(box.right, x + 1),
+                     std::max<LONG>(box.bottom, y + 1)};
+    return box;
+  };
+  const RECT red = inkBox(pixels, 0xFF0000u, 0);
   EXPECT_EQ(red.right - red.left, AtDpi(16, dpi));
   EXPECT_EQ(red.bottom - red.top, AtDpi(16, dpi));
   EXPECT_EQ(red.left, AtDpi(1, dpi)) << "at the glyph box's corner";
   EXPECT_EQ(red.top, AtDpi(1, dpi));
-}
 
-// An item that opens a submenu: the system draws its arrow after the item,
-// at 96 dpi's size.  At another DPI the item draws the arrow at scale (as
-// many rows as the 7 of 96 dpi scale to) and keeps the system out of the
-// item's right end; at 96 dpi the system's arrow is left as it is.
-TEST_F(SkinAtDisplayDpi, SubmenuArrowsAreDrawnAtTheWindowsDpi) {
-  LogWindow w(WS_OVERLAPPEDWINDOW);
-  TSkinForm* frame = ShowSkinned(w.Handle());
-  ASSERT_NE(frame, nullptr);
-  TSkinData& skinAtDpi = *frame->SkinData();
-  const int dpi = skinAtDpi.Dpi();
-  TMenuItemFacts facts;
-  facts.caption = "&More";
-  facts.submenu = true;
-  const int width = AtDpi(160, dpi), height = AtDpi(20, dpi), band = width - AtDpi(10, dpi);  // the arrow's columns
-  std::vector<std::uint32_t> systemSees;
-  const std::vector<std::uint32_t> pixels =
-      DrawnItem(skinAtDpi, facts, width, height, "dpi" + std::to_string(dpi) + "-menu-submenu-arrow", &systemSees);
   const std::uint32_t ink = vcl::ColorToRGB(skinAtDpi.MenuText);
-  const std::uint32_t inkRgb = (ink & 0xFF) << 16 | (ink & 0xFF00) | (ink >> 16 & 0xFF);
-  int arrowRows = 0, openToSystem = 0;
-  for (int y = 0; y < height; ++y) {
-    bool inRow = false;
-    for (int x = band; x < width; ++x) {
-      const std::size_t at = static_cast<std::size_t>(y) * width + x;
-      inRow = inRow || (pixels[at] & 0xFFFFFFu) == inkRgb;
-      openToSystem += (systemSees[at] & 0xFFFFFFu) == 0x0000FFu;
-    }
-    arrowRows += inRow;
-  }
+  const RECT arrow = inkBox(pixels, (ink & 0xFF) << 16 | (ink & 0xFF00) | (ink >> 16 & 0xFF), arrowColumns);
+  const RECT open = inkBox(systemSees, 0x0000FFu, arrowColumns);
   if (dpi == 96) {
-    EXPECT_EQ(arrowRows, 0) << "the system's arrow";
-    EXPECT_EQ(openToSystem, (width - band) * height);
+    EXPECT_EQ(arrow.bottom, 0) << "the system's arrow";
+    EXPECT_EQ(open.right - open.left, width - arrowColumns) << "open to the system";
   } else {
-    EXPECT_EQ(arrowRows, 2 * AtDpi(4, dpi) - 1);
-    EXPECT_EQ(openToSystem, 0) << "the system's 96-dpi arrow is kept out";
+    EXPECT_EQ(arrow.bottom - arrow.top, 2 * AtDpi(4, dpi) - 1);
+    EXPECT_EQ(open.bottom, 0) << "the system's 96-dpi arrow is kept out";
   }
 }
 
