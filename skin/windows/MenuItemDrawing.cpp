@@ -30,17 +30,24 @@ namespace {
 RECT ToRect(const menu::Rect& r) { return RECT{r.left, r.top, r.right, r.bottom}; }
 
 // The system's check mark (OBM_CHECK) for a menu drawn at `dpi`: as the
-// system gives it at its own DPI, scaled as the menu check size scales at
-// another (Wine keeps the bitmap 14 x 14 at every DPI; Windows draws it at
-// the system's menu check size).  Null when the system has none.
+// system gives it for the DPI it was drawn for, scaled as the menu check
+// size scales at another.  Windows draws it at the system's menu check size;
+// Wine keeps the 96-dpi bitmap (14 x 14) at every DPI, so a bitmap no larger
+// than the 96-dpi check size counts as drawn for 96 dpi.  Null when the
+// system has none.
 HBITMAP SystemCheck(int dpi) {
   constexpr WORD kObmCheck = 32760;  // OBM_CHECK, declared only with OEMRESOURCE
   HBITMAP system = LoadBitmapA(nullptr, MAKEINTRESOURCEA(kObmCheck));
+  if (!system) return nullptr;
   static const int systemDpi = vcl::SystemDpi();
-  if (!system || dpi == systemDpi) return system;
   const BitmapSize size = SizeOf(system);
-  const int w = MulDiv(size.width, vcl::SystemMetricForDpi(SM_CXMENUCHECK, dpi), GetSystemMetrics(SM_CXMENUCHECK));
-  const int h = MulDiv(size.height, vcl::SystemMetricForDpi(SM_CYMENUCHECK, dpi), GetSystemMetrics(SM_CYMENUCHECK));
+  const int drawnFor =
+      size.width <= vcl::SystemMetricForDpi(SM_CXMENUCHECK, scaling::kBaseDpi) + 1 ? scaling::kBaseDpi : systemDpi;
+  if (dpi == drawnFor) return system;
+  const int w = MulDiv(size.width, vcl::SystemMetricForDpi(SM_CXMENUCHECK, dpi),
+                       vcl::SystemMetricForDpi(SM_CXMENUCHECK, drawnFor));
+  const int h = MulDiv(size.height, vcl::SystemMetricForDpi(SM_CYMENUCHECK, dpi),
+                       vcl::SystemMetricForDpi(SM_CYMENUCHECK, drawnFor));
   HBITMAP fitted = w > 0 && h > 0 ? CreateBitmap(w, h, 1, 1, nullptr) : nullptr;
   if (fitted) {
     MemoryDc to(fitted), from(system);

@@ -356,6 +356,14 @@ TEST_F(SkinAtDisplayDpi, DropDownItemsFollowTheWindowsDpi) {
   ASSERT_GT(home.height, 0);
   ASSERT_GT(home.ink.textHeight, 0);
   ASSERT_GT(home.ink.markHeight, 0);
+  {
+    // At the system's DPI too the check mark is the 96-dpi one, larger.
+    TMenuItemFacts facts;
+    facts.caption = "&Hg";
+    facts.checked = true;
+    const Ink at96 = InkOf(*frame->SkinData()->AtDpi(96), facts, 160, 20, 18, Shot(dpi, "drop-down-item-at-96"));
+    EXPECT_NEAR(home.ink.markHeight, AtDpi(at96.markHeight, dpi), 1);
+  }
   // Wine's proposal is its dialog base unit, which above 96 dpi it scales
   // twice (62 at 192 dpi): the item is as high as the system font (the unit
   // it stands for) and 4 design pixels, 20 at 96 dpi and about twice that at
