@@ -254,7 +254,13 @@ bool TMenuItem::DispatchDrawItem(const DRAWITEMSTRUCT& d) {
   } else {
     item->DrawDefault(canvas, d.rcItem, selected);
   }
+  // The DC is given back as it came, except for what the handler clipped
+  // away: that stays clipped for what the system draws after the item (a
+  // submenu's arrow, which a handler may draw itself).
+  RegionHandle clip(CreateRectRgn(0, 0, 0, 0));
+  const bool clipped = clip && GetClipRgn(d.hDC, clip.get()) == 1;
   canvas.SetHandle(nullptr);
+  if (clipped) SelectClipRgn(d.hDC, clip.get());
   return true;
 }
 

@@ -153,11 +153,9 @@ void DrawItemImage(HDC dc, const menu::Rect& box, const TMenuItemFacts& item, in
   SetTextColor(dc, oldText);
 }
 
-// Right to left, and in a popup-menu component (whose canvas gives the
-// system its device context back as it was, clipping undone), the system's
-// arrow stays.
+// Right to left, the system's arrow stays.
 bool ScalesSubmenuArrow(const TMenuItemFacts& item, int dpi) {
-  return item.submenu && !item.rightToLeft && !item.component && dpi != scaling::kBaseDpi;
+  return item.submenu && !item.rightToLeft && dpi != scaling::kBaseDpi;
 }
 
 COLORREF TextColourOf(const TMenuItemFacts& item, bool selected, const TSkinData& skin) {

@@ -33,8 +33,8 @@ struct TMenuItemFacts {
   // MenuItem frame (drop-down separators are an etched line).
   bool component = false;
   // It opens a submenu.  The system draws the arrow after the item, at its
-  // 96-dpi size: at another DPI the item draws it at scale and keeps the
-  // system's out.
+  // 96-dpi size under Wine: at another DPI the item draws it at scale and
+  // keeps the system's out (clips it away in the item's DC).
   bool submenu = false;
 };
 

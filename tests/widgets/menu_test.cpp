@@ -59,6 +59,32 @@ TEST(PopupMenu, OwnerDrawnItemsAreMeasuredDrawnAndChosen) {
   EXPECT_EQ(chosen, 2);
 }
 
+// A draw handler's canvas gives the DC back as it came, except for what the
+// handler clipped away: that stays clipped for what the system draws after
+// the item (a submenu's arrow).
+TEST(PopupMenu, WhatADrawHandlerClipsAwayStaysClipped) {
+  Owned<TForm> form(New<TForm>(nullptr));
+  auto* item = new TMenuItem(form.get());
+  item->SetCaption("&More");
+  item->OnDrawItem = [](TObject*, TCanvas* c, const RECT& r, bool) {
+    SetTextColor(c->Handle(), RGB(1, 2, 3));
+    ExcludeClipRect(c->Handle(), r.right - 10, r.top, r.right, r.bottom);
+  };
+  HDC dc = CreateCompatibleDC(nullptr);
+  HBITMAP bitmap = CreateCompatibleBitmap(dc, 100, 20);
+  HGDIOBJ old = SelectObject(dc, bitmap);
+  SetTextColor(dc, RGB(9, 9, 9));
+  const DRAWITEMSTRUCT d{ODT_MENU, 0, item->Command(), ODA_DRAWENTIRE, 0, nullptr, dc, {0, 0, 100, 20},
+                         reinterpret_cast<ULONG_PTR>(item)};
+  ASSERT_TRUE(TMenuItem::DispatchDrawItem(d));
+  EXPECT_FALSE(PtVisible(dc, 95, 10));
+  EXPECT_TRUE(PtVisible(dc, 50, 10));
+  EXPECT_EQ(GetTextColor(dc), RGB(9, 9, 9));
+  SelectObject(dc, old);
+  DeleteObject(bitmap);
+  DeleteDC(dc);
+}
+
 TEST(PopupMenu, ItemsCarryTheirSettingsIntoTheSystemMenu) {
   TPopupMenu popup(nullptr);
   auto* a = new TMenuItem(&popup);
